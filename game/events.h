@@ -45,4 +45,6 @@ class GameEvents {
   // A hit-effect slot was started at a play-field position; the drawing side
   // takes its picture for the flash.
   virtual void Effect_Started(int /*slot*/, float /*x*/, float /*y*/) {}
+  // The goals of the level hold: the score table ranks the time.
+  virtual void Level_Completed(float /*seconds*/) {}
 };

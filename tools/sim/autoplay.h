@@ -1,0 +1,45 @@
+// Plays a level as a player would, headless: holds the arrow keys until the
+// aim reaches the wanted whole degree, presses Space when the time has come
+// and the shooter has reloaded, and steps the game at a fixed 1/60 s frame.
+//
+// A solution file lists the shots, one per line:
+//   at SECONDS fire DEGREES     # fire when level time >= SECONDS
+// '#' starts a comment. Shots are taken in file order.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game/goals.h"
+
+struct GameState;
+
+inline constexpr float kSimFrameTime = 1.0f / 60.0f;  // seconds
+
+struct Shot {
+  float at = 0.0f;  // level time, seconds
+  int angle = 90;   // whole degrees, 20..160
+};
+
+// Parses a solution text; on a bad line returns false with the line number
+// and reason in error.
+bool Parse_Solution(const std::string& text, std::vector<Shot>& shots, std::string& error);
+std::string Format_Solution(const std::vector<Shot>& shots, const std::string& comment);
+
+struct PlayResult {
+  bool completed = false;
+  float time = 0.0f;  // level time at completion (or when play stopped)
+  int score = 0;
+  int shots_fired = 0;
+  FieldCounts counts;
+  int discs = 0;
+};
+
+// Starts the loaded level (as Space does) and plays the shots, then keeps
+// stepping until the level completes, can no longer finish, or `give_up`
+// seconds of level time have passed.
+PlayResult Play_Shots(GameState& g, const std::vector<Shot>& shots, float give_up);
+
+// One frame of the player: steer towards `target`, step, fire if `fire_now`
+// allows it. Returns true when a disc left the gun.
+bool Player_Frame(GameState& g, int target, bool may_fire);

@@ -1,0 +1,205 @@
+// prismel-sim: the headless level tool on the core library.
+//
+//   prismel-sim level N            what Load_Level(N) produces
+//   prismel-sim levels             all 61 levels against the level table
+//   prismel-sim map N OUT.svg      a top view of level N
+//   prismel-sim play N FILE        play a solution file
+//   prismel-sim solve N [OUT]      search for a solution, write it
+//   prismel-sim verify-levels      the table, then every solution
+//   prismel-sim bench              step time on a full field
+// Options: --solutions DIR (default: the source tree's levels/solutions),
+//          --seed S, --beam B, --verbose.
+// Data comes from data/ beside the program, as in the game; a level file
+// data/levels/level_NNN.dat there replaces the built-in text.
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/game_state.h"
+#include "game/goals.h"
+#include "level/builtin_levels.h"
+#include "level/level_table.h"
+#include "level/level_text.h"
+#include "level/load_level.h"
+#include "level/pak_archive.h"
+#include "tools/sim/autoplay.h"
+#include "tools/sim/bench.h"
+#include "tools/sim/solver.h"
+#include "tools/sim/svg_map.h"
+#include "tools/sim/verify.h"
+
+namespace {
+
+std::string Program_Folder() {
+  char buf[4096];
+  const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+  if (n <= 0) return ".";
+  std::string path(buf, static_cast<size_t>(n));
+  return path.substr(0, path.find_last_of('/'));
+}
+
+struct Options {
+  std::vector<std::string> args;
+  std::string solutions = PRISMEL_SOLUTIONS_DIR;
+  SolveOptions solve;
+};
+
+bool Parse_Level(const std::string& s, int& level) {
+  char* end = nullptr;
+  const long v = std::strtol(s.c_str(), &end, 10);
+  if (end == s.c_str() || *end != '\0' || v < 0 || v > 999) {
+    std::fprintf(stderr, "prismel-sim: [%s] is not a level number\n", s.c_str());
+    return false;
+  }
+  level = static_cast<int>(v);
+  return true;
+}
+
+std::string Fmt(const Vec3& v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "(%.2f, %.2f)", v.x, v.y);
+  return buf;
+}
+
+int Cmd_Level(GameState& g, int level) {
+  Load_Level(g, level);
+  const LevelGoals& goals = g.Goals;
+  std::printf("level %d  [%s]\n", level, Level_File_Name(level).c_str());
+  std::printf("palette (%s):", (g.Shooter.CycleColors & 0xFF) == 1 ? "dealt in turn" : "dealt at random");
+  for (int i = 0; i < g.PaletteCount && i < kPaletteSize; ++i) {
+    std::printf(" %s", std::string(Color_Name(g.Palette[static_cast<size_t>(i)])).c_str());
+  }
+  std::printf("  (count %d)\n", g.PaletteCount);
+  std::printf("goal lines: \"%s\" / \"%s\"\n", goals.GoalText[0].c_str(), goals.GoalText[1].c_str());
+  std::printf("goals: bricks %d, discs %d, rings %d, points %d, time %.2f (mode %d), check ring %d, check field %d\n",
+              goals.GoalBricks, goals.GoalDiscs, goals.GoalRings, goals.GoalPoints, goals.GoalTime,
+              goals.GoalTimeMode, goals.CheckDiscMatchRing, goals.CheckDiscMatchForceField);
+  std::printf("force-field goals:");
+  for (int f = 0; f < kMaxForceFields; ++f) std::printf(" %d", goals.GoalForceField[static_cast<size_t>(f)]);
+  std::printf("\npoints: brick %d, new %d, different %d, same %d, ring %d\n", g.PointsBrickRemove, g.PointsRingNew,
+              g.PointsRingDifferentColor, g.PointsRingSameColor, g.PointsRingSpecial);
+  for (int i = 0; i < g.BrickCount; ++i) {
+    const Brick& b = g.Bricks[static_cast<size_t>(i)];
+    std::printf("brick %d: %s at %s\n", i, b.IsHollow ? "hollow" : "solid", Fmt(b.position).c_str());
+  }
+  for (int i = 0; i < g.DiscCount; ++i) {
+    const Disc& d = g.Discs[static_cast<size_t>(i)];
+    std::printf("disc %d: %s %s at %s moving %s\n", i, std::string(Color_Name(d.Disc_Color())).c_str(),
+                d.IsRing ? "ring" : "plain disc", Fmt(d.position).c_str(), Fmt(d.velocity).c_str());
+  }
+  for (int f = 0; f < g.ForceFieldCount; ++f) {
+    const ForceField& ff = g.ForceFields[static_cast<size_t>(f)];
+    std::printf("force field %d: %s from %s to %s, passes headings %.1f..%.1f\n", f,
+                std::string(Color_Name(ff.Field_Color())).c_str(), Fmt(ff.first).c_str(), Fmt(ff.second).c_str(),
+                ff.PassFrom, ff.PassTo);
+  }
+  std::printf("wall pieces: %d; collision outline: %d triangles\n", g.WallCount, g.CollisionModel.Triangle_Count());
+  return 0;
+}
+
+int Cmd_Map(GameState& g, int level, const std::string& out) {
+  Load_Level(g, level);
+  std::ofstream f(out, std::ios::binary);
+  f << Level_Svg(g, level);
+  if (!f) {
+    std::fprintf(stderr, "prismel-sim: cannot write [%s]\n", out.c_str());
+    return 1;
+  }
+  std::printf("wrote %s\n", out.c_str());
+  return 0;
+}
+
+int Cmd_Play(GameState& g, int level, const std::string& file) {
+  std::string text, error;
+  std::vector<Shot> shots;
+  if (!Read_File(file, text)) {
+    std::fprintf(stderr, "prismel-sim: cannot read [%s]\n", file.c_str());
+    return 1;
+  }
+  if (!Parse_Solution(text, shots, error)) {
+    std::fprintf(stderr, "prismel-sim: %s: %s\n", file.c_str(), error.c_str());
+    return 1;
+  }
+  Load_Level(g, level);
+  const PlayResult r = Play_Shots(g, shots, Give_Up_Time(shots));
+  std::printf("level %d: %s at %.2f s; score %d; %d shots fired; %d hollow bricks, %d plain discs, %d rings left\n",
+              level, r.completed ? "completed" : "not completed", r.time, r.score, r.shots_fired,
+              r.counts.hollow_bricks, r.counts.plain_discs, r.counts.rings);
+  return r.completed ? 0 : 1;
+}
+
+int Cmd_Solve(GameState& g, int level, const std::string& out, const SolveOptions& o) {
+  Load_Level(g, level);
+  std::vector<Shot> shots;
+  if (!Solve_Level(g, shots, o)) {
+    std::printf("level %d: no solution found (seed %u)\n", level, o.seed);
+    return 1;
+  }
+  GameState check(g);
+  const PlayResult r = Play_Shots(check, shots, Give_Up_Time(shots));
+  char comment[128];
+  std::snprintf(comment, sizeof comment, "level %d: %zu shots, completes at %.2f s (found by prismel-sim solve, seed %u)",
+                level, shots.size(), r.time, o.seed);
+  std::ofstream f(out, std::ios::binary);
+  f << Format_Solution(shots, comment);
+  std::printf("level %d: solved with %zu shots, completes at %.2f s; wrote %s\n", level, shots.size(), r.time,
+              out.c_str());
+  return f ? 0 : 1;
+}
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: prismel-sim level N | levels | map N OUT.svg | play N FILE | solve N [OUT] |\n"
+               "                   verify-levels | bench\n"
+               "options: --solutions DIR  --seed S  --beam B  --verbose\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options o;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--solutions" && i + 1 < argc) {
+      o.solutions = argv[++i];
+    } else if (a == "--seed" && i + 1 < argc) {
+      o.solve.seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+    } else if (a == "--beam" && i + 1 < argc) {
+      o.solve.beam = std::atoi(argv[++i]);
+    } else if (a == "--verbose") {
+      o.solve.verbose = true;
+    } else {
+      o.args.push_back(a);
+    }
+  }
+  if (o.args.empty()) return Usage();
+
+  const std::string folder = Program_Folder();
+  auto g = std::make_unique<GameState>();
+  g->ProgramFolder = folder;
+  if (!Load_Play_Field_Templates(*g)) {
+    std::fprintf(stderr, "prismel-sim: cannot load the play-field models from [%s/data/models.pak]\n", folder.c_str());
+    return 1;
+  }
+  const std::string& cmd = o.args[0];
+  int level = 0;
+  if (cmd == "level" && o.args.size() == 2 && Parse_Level(o.args[1], level)) return Cmd_Level(*g, level);
+  if (cmd == "levels" && o.args.size() == 1) return Check_All_Levels(*g) ? 0 : 1;
+  if (cmd == "map" && o.args.size() == 3 && Parse_Level(o.args[1], level)) return Cmd_Map(*g, level, o.args[2]);
+  if (cmd == "play" && o.args.size() == 3 && Parse_Level(o.args[1], level)) return Cmd_Play(*g, level, o.args[2]);
+  if (cmd == "solve" && (o.args.size() == 2 || o.args.size() == 3) && Parse_Level(o.args[1], level)) {
+    char def[32];
+    std::snprintf(def, sizeof def, "level_%.3d.txt", level);
+    return Cmd_Solve(*g, level, o.args.size() == 3 ? o.args[2] : def, o.solve);
+  }
+  if (cmd == "verify-levels" && o.args.size() == 1) return Verify_Levels(*g, o.solutions) ? 0 : 1;
+  if (cmd == "bench" && o.args.size() == 1) return Run_Bench(folder, o.solutions);
+  return Usage();
+}
