@@ -21,6 +21,7 @@
 #include "game/objects.h"
 #include "game/random.h"
 #include "game/vec3.h"
+#include "scores/score_table.h"
 
 class TextureTable;
 
@@ -162,6 +163,9 @@ struct GameState {
   CKorvidModel HollowBrickTemplate;
 
   std::array<HitEffect, kHitEffectCount> HitEffects{};
+
+  // The score table of the level last loaded, and every level's best time.
+  ScoreTable Scores;
 };
 
 // Hand-offs to the outside world; they do nothing when nobody listens.
