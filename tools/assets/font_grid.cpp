@@ -9,9 +9,9 @@ namespace {
 
 constexpr int kCell = 32;               // pixels per cell, both ways (256 / 8)
 constexpr float kEmPixels = 23.0f;      // vertical em size of the glyphs
-constexpr float kSideStretch = 4.0f / 3.0f;  // undoes the game's 4/3 tall cells
+constexpr float kSideStretch = 1.2f;    // nearly undoes the 4/3 tall cells (a little condensed)
 constexpr int kBaselineRow = 24;        // baseline, rows from the cell's top
-constexpr float kRimPixels = 1.6f;      // width of the dark rim
+constexpr float kRimPixels = 1.4f;      // width of the dark rim
 
 }  // namespace
 

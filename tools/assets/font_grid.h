@@ -4,8 +4,9 @@
 //
 // The game draws each cell 1 wide and 4/3 tall and advances 0.65 of a cell per
 // character, so neighbouring cells overlap. Glyphs are therefore stored
-// stretched sideways by 4/3 (they look true once drawn) and kept inside the
-// middle of their cell so the overlap never cuts into a neighbour. Each glyph
+// stretched sideways (by 1.2, against the 4/3 of the cell, so they look
+// slightly condensed once drawn) and kept inside the middle 0.65 of their
+// cell so a neighbour never draws over them. Each glyph
 // has a soft dark rim so the white read-outs stay legible over the bright play
 // field. The blank, every character outside the table, and the unused cells
 // are empty.

@@ -74,6 +74,20 @@ void Image::Draw(const Image& layer) {
         }
 }
 
+void Image::Add_Light(const Mask& coverage, const Paint& paint) {
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x) {
+            const float cov = coverage.Get(x, y);
+            if (cov <= 0.0f) continue;
+            const Color c = paint(x + 0.5f, y + 0.5f);
+            Pixel& p = At(x, y);
+            const float k = c.a * cov * p.a;
+            p.r = std::min(p.r + c.r * k, p.a);
+            p.g = std::min(p.g + c.g * k, p.a);
+            p.b = std::min(p.b + c.b * k, p.a);
+        }
+}
+
 void Image::Shade(const std::function<float(float x, float y)>& factor) {
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x) {

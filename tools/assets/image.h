@@ -60,6 +60,9 @@ public:
     void Draw(const Mask& coverage, Color c) { Draw(coverage, Solid(c)); }
     // Composites another image of the same size over this one.
     void Draw(const Image& layer);
+    // Adds light: RGB grows by the paint times its alpha and the coverage;
+    // alpha is unchanged (meant for opaque pictures).
+    void Add_Light(const Mask& coverage, const Paint& paint);
 
     // Multiplies the RGB of every pixel by factor(x, y) (lighting, shading).
     void Shade(const std::function<float(float x, float y)>& factor);

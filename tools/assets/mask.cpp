@@ -9,10 +9,10 @@ namespace assets {
 Mask::Mask(int width, int height)
     : width_(width), height_(height), values_(static_cast<size_t>(width) * height, 0.0f) {}
 
-Mask Mask::From_Distance(int width, int height, const Distance& distance, float softness) {
+Mask Mask::From_Distance(int width, int height, const Distance& distance, float softness, Region region) {
     Mask m(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
+    for (int y = std::max(0, region.y0); y < std::min(height, region.y1); ++y)
+        for (int x = std::max(0, region.x0); x < std::min(width, region.x1); ++x) {
             const float d = distance(x + 0.5f, y + 0.5f);
             m.At(x, y) = std::clamp(0.5f - d / softness, 0.0f, 1.0f);
         }
@@ -85,18 +85,22 @@ Mask Mask::Scaled(float factor) const {
 Mask Mask::Dilated(float radius) const {
     // Maximum over a disc of the given radius, each sample weighted by how far
     // inside the disc it lies, which keeps the grown edge anti-aliased.
+    struct Tap {
+        int dx, dy;
+        float reach;
+    };
+    std::vector<Tap> taps;
     const int r = static_cast<int>(std::ceil(radius + 1.0f));
+    for (int j = -r; j <= r; ++j)
+        for (int i = -r; i <= r; ++i) {
+            const float reach = std::clamp(radius + 0.5f - std::sqrt(float(i * i + j * j)), 0.0f, 1.0f);
+            if (reach > 0.0f) taps.push_back({i, j, reach});
+        }
     Mask out(width_, height_);
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x) {
             float best = 0.0f;
-            for (int j = -r; j <= r; ++j)
-                for (int i = -r; i <= r; ++i) {
-                    const float v = Get(x + i, y + j);
-                    if (v <= best) continue;
-                    const float reach = std::clamp(radius + 0.5f - std::sqrt(float(i * i + j * j)), 0.0f, 1.0f);
-                    best = std::max(best, v * reach);
-                }
+            for (const Tap& t : taps) best = std::max(best, Get(x + t.dx, y + t.dy) * t.reach);
             out.At(x, y) = best;
         }
     return out;

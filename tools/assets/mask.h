@@ -15,13 +15,20 @@ namespace assets {
 // negative inside, positive outside.
 using Distance = std::function<float(float x, float y)>;
 
+// A pixel rectangle [x0, x1) x [y0, y1); the default covers everything.
+struct Region {
+    int x0 = 0, y0 = 0, x1 = 1 << 30, y1 = 1 << 30;
+};
+
 class Mask {
 public:
     Mask(int width, int height);
 
     // Coverage of a shape given by its signed distance; softness (pixels)
-    // widens the anti-aliased edge beyond one pixel for deliberately soft shapes.
-    static Mask From_Distance(int width, int height, const Distance& distance, float softness = 1.0f);
+    // widens the anti-aliased edge beyond one pixel for deliberately soft
+    // shapes. Only pixels inside region are evaluated (the rest stay 0), which
+    // saves time for small shapes on large pictures.
+    static Mask From_Distance(int width, int height, const Distance& distance, float softness = 1.0f, Region region = {});
 
     int Width() const { return width_; }
     int Height() const { return height_; }

@@ -46,8 +46,9 @@ float Bevel_Light(F distance, V2 p, float width, float strength = 1.0f) {
     const float e = 0.75f;
     const float gx = (height({p.x + e, p.y}) - height({p.x - e, p.y})) / (2 * e);
     const float gy = (height({p.x, p.y + e}) - height({p.x, p.y - e})) / (2 * e);
-    // Slope towards the light (upper left: -x, -y) brightens.
-    const float lit = (-gx - gy) * 0.7071f * width;
+    // The surface normal is (-gx, -gy, 1); facing the light at the upper
+    // left (-x, -y, y pointing down the picture) brightens.
+    const float lit = (gx + gy) * 0.7071f * width;
     float f = 1.0f + 0.45f * strength * lit;
     return f < 0.3f ? 0.3f : (f > 1.8f ? 1.8f : f);
 }

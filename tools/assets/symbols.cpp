@@ -11,14 +11,15 @@ namespace assets {
 namespace {
 
 constexpr int kSize = 128;        // pixels, both ways
-constexpr float kRadius = 40.0f;  // typical half extent of a shape, pixels
-constexpr float kRim = 5.0f;      // dark rim width, pixels
+constexpr float kRadius = 36.0f;  // typical half extent of a shape, pixels
+constexpr float kRim = 4.5f;      // dark rim width, pixels
 const V2 kCentre{64, 64};
 
 Distance Shape_Distance(SymbolShape shape) {
     switch (shape) {
         case SymbolShape::Circle:
-            return [](float x, float y) { return Sd_Circle({x, y}, kCentre, kRadius); };
+            // A little smaller than the others, so it is not a rounded square or a cross.
+            return [](float x, float y) { return Sd_Circle({x, y}, kCentre, kRadius * 0.84f); };
         case SymbolShape::Square:
             return [](float x, float y) { return Sd_Box({x, y}, kCentre, {kRadius * 0.86f, kRadius * 0.86f}, 4.0f); };
         case SymbolShape::Diamond: {
