@@ -14,9 +14,11 @@
 #include <array>
 #include <string>
 
+#include "game/camera.h"
 #include "game/colors.h"
 #include "game/events.h"
 #include "game/frame_timer.h"
+#include "game/input_controller.h"
 #include "game/model.h"
 #include "game/objects.h"
 #include "game/random.h"
@@ -101,6 +103,8 @@ struct GameState {
 
   FrameTimer Timer;
   RandomGenerator Random;
+  ::Camera Camera;  // the play-field view and its glide
+  ::InputController InputController;  // the pointer, for the menus
   GameEvents* Events = nullptr;      // null: nobody listens
   TextureTable* Textures = nullptr;  // null: model textures get slot -1
 

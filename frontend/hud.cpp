@@ -1,0 +1,148 @@
+#include "frontend/hud.h"
+
+#include <cmath>
+#include <ctime>
+
+#include "engine/gl.h"
+#include "frontend/game.h"
+#include "frontend/scene.h"
+#include "game/goals.h"
+
+namespace {
+
+constexpr int kFixedFont = 0;
+constexpr int kTextFont = 1;
+constexpr float kBoxDepth = 3.1f;
+constexpr float kBoxTransparency = 0.3f;
+
+void Box(CKorvidWindow& w, float x1, float y1, float x2, float y2) {
+  w.Draw_Rect(-1, x1, y1, x2, y2, 0, 0, 0, kBoxTransparency, kBoxDepth);
+}
+
+void Text(CKorvidWindow& w, float x, float y, float size, const char* text) {
+  w.Draw_Text(x, y, size, 1, 1, 1, 1, 0, "%s", text);
+}
+
+void Draw_Tutorial(Game& game) {
+  CKorvidWindow& w = game.window;
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glTranslatef(0, -1, -115);
+  glDisable(GL_DEPTH_TEST);
+  Box(w, -36, 14.5f, 36, 44);
+  w.GL_Begin_2D(kTextFont);
+  static const struct {
+    float y;
+    const char* text;
+  } kLines[] = {
+      {94, "To shoot various colored discs - press <space>."},
+      {91, "Rotating can be done by using the left and right arrow keys."},
+      {86, "Try shooting some discs and see how they interact depending on color."},
+      {83, "[Red + Blue = Purple]  [Red + Yellow = Orange]  [Blue + Yellow = Green]"},
+      {77, "+ Bricks that are hollow can be destroyed with purple rings +"},
+      {74, "+ Rings can be destroyed with same colored discs +"},
+      {69, "Press <enter> to go to level 1."},
+      {66, "Press <escape> to get back to the main menu."},
+  };
+  for (const auto& line : kLines) Text(w, 50, line.y, 1.8f, line.text);
+  if (game.g.ColorBlindSymbols == 1) {
+    static const struct {
+      int slot;
+      float x;
+    } kSymbols[] = {{9, 17.7f}, {5, 24}, {8, 31}, {9, 39}, {11, 46.1f}, {7, 55}, {5, 63.3f}, {11, 70.7f}, {6, 78.7f}};
+    for (const auto& s : kSymbols) w.Draw_Rect(s.slot, s.x, 79.5f, s.x + 2, 81.5f, 1, 1, 1, 0, 1.0f);
+  }
+  w.GL_End_2D();
+}
+
+}  // namespace
+
+void Draw_Readouts(Game& game) {
+  GameState& g = game.g;
+  CKorvidWindow& w = game.window;
+  glEnable(GL_BLEND);
+  w.Bind_Texture(kFixedFont);
+  glPushMatrix();
+  glTranslatef(0, 0, 0.1f);
+  if (g.LevelStatus == LEVEL_COMPLETE) w.Draw_Text_Fixed(0, -36, 2.5f, 1, 1, 1, 1, "Level Complete");
+  w.Draw_Text_Fixed(24.4f, -7.7f, 2.0f, 1, 1, 1, 0, "%.3i", static_cast<int>(g.Shooter.Angle));
+  if (!g.TutorialActive) {
+    float t = g.Goals.GoalTimeMode != 0 ? g.Goals.GoalTime - g.LevelTime : g.LevelTime;
+    int minutes = 0;
+    while (t >= 60.0f) {
+      t -= 60.0f;
+      ++minutes;
+    }
+    const int seconds = static_cast<int>(t);
+    const int tenths = static_cast<int>((t - static_cast<float>(seconds)) * 10.0f);
+    w.Draw_Text_Fixed(-32.9f, -7.7f, 2.0f, 1, 1, 1, 0, "%i:%.2i.%i", minutes, seconds, tenths);
+  }
+  glPopMatrix();
+  w.Bind_Texture(kTextFont);
+}
+
+void Draw_Score_Screen(Game& game) {
+  CKorvidWindow& w = game.window;
+  const ScoreTable& t = game.g.Scores;
+  w.Draw_Text(50, 76, 2.5f, 1, 1, 1, 1, 0, "High Scores");
+  for (int i = 0; i < kScorePlaces; ++i) {
+    const ScoreEntry& e = t.entries[static_cast<size_t>(i)];
+    const float y = 72.5f - 3.2f * static_cast<float>(i);
+    const float b = i == t.rank ? 0.5f : 1.0f;
+    if (e.time >= kEmptyScoreTime) {
+      w.Draw_Text(32.2f, y, 2, 1, 1, b, 0, 0, "-----");
+      w.Draw_Text(67.8f, y, 2, 1, 1, b, 0, 1, "---");
+    } else {
+      w.Draw_Text(32.2f, y, 2, 1, 1, b, 0, 0, "%s", e.name.c_str());
+      w.Draw_Text(67.8f, y, 2, 1, 1, b, 0, 1, "%.2f", e.time);
+    }
+  }
+  if (t.rank >= kScorePlaces) {
+    w.Draw_Text(50, 53, 2, 1, 1, 1, 1, 0, "You did not get into the top 5");
+  } else {
+    w.Draw_Text(32.2f, 54.2f, 2, 1, 1, 1, 0, 0, "You got into the top 5");
+    const bool even = std::time(nullptr) % 2 == 0;
+    w.Draw_Text(35, 51, 2, 1, 1, 1, 0, 0, even ? "Name: %s-" : "Name: %s", t.typed_name.c_str());
+  }
+}
+
+void Draw_Overlays(Game& game) {
+  GameState& g = game.g;
+  CKorvidWindow& w = game.window;
+  const bool lost = !Level_Can_Finish(g) && g.LevelStatus == LEVEL_PLAYING;
+  const bool boxed = (g.Paused || g.LevelStatus == LEVEL_COMPLETE) && g.Level != 0;
+  if (lost || boxed) {
+    w.GL_Begin_2D(kTextFont);
+    if (lost) {
+      Box(w, 32, 38.8f, 68, 47.8f);
+      Text(w, 50, 46, 2, "Will not be able to finish level");
+      Text(w, 50, 43, 2, "Press <f5> to try level again");
+      Text(w, 50, 40, 2, "Press <escape> for main menu");
+    }
+    if (boxed && g.LevelStatus == LEVEL_COMPLETE) {
+      Box(w, 41, 73.9f, 59, 77.9f);
+      Box(w, 32, 38.9f, 68, 47.9f);
+      Box(w, 32, 48.9f, 68, 73.9f);
+      Edit_Score_Name(g.Scores, g.Keys.data());
+      Draw_Score_Screen(game);
+      Text(w, 50, 46, 2, "Press <enter> to continue");
+      Text(w, 50, 43, 2, "Press <f5> to try level again");
+      Text(w, 50, 40, 2, "Press <escape> for main menu");
+    } else if (boxed) {
+      Box(w, 41, 62.9f, 59, 66.9f);
+      Box(w, 32, 48.9f, 68, 62.9f);
+      const bool fresh = g.LevelTime == 0.0f;
+      if (fresh) {
+        w.Draw_Text(50, 64.7f, 2.5f, 1, 1, 1, 1, 0, "Level %i", g.Level);
+      } else {
+        w.Draw_Text(50, 64.7f, 2.5f, 1, 1, 1, 1, 0, "Paused");
+      }
+      Text(w, 50, 51.5f, 2, fresh ? "Press <space> to begin" : "Press <space> to continue");
+      Text(w, 50, 60.5f, 2, g.Goals.GoalText[0].c_str());
+      Text(w, 50, 57.5f, 2, g.Goals.GoalText[1].c_str());
+    }
+    w.GL_End_2D();
+  } else if (g.TutorialActive) {
+    Draw_Tutorial(game);
+  }
+}

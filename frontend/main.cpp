@@ -1,0 +1,101 @@
+// Prismel: the entry point. Works out the folders, refuses a second copy,
+// opens the window, loads every resource and runs the frame loop until the
+// window asks to quit.
+#include <SDL2/SDL.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <string>
+
+#include "engine/log.h"
+#include "engine/message_box.h"
+#include "frontend/game.h"
+#include "frontend/main_loop.h"
+#include "frontend/resources.h"
+#include "frontend/scene.h"
+#include "frontend/screen_flow.h"
+#include "frontend/startup.h"
+
+namespace {
+
+// The game's one state record.
+GameState g_game_state;
+
+constexpr const char* kTitle = "Prismel - quillmoor.example/prismel";
+
+void Print_Help() {
+  std::printf(
+      "Usage: prismel [--log FILE] [--help]\n"
+      "  --log FILE   write diagnostics to FILE (Rich Text; red lines are failures)\n"
+      "  --help       show this help\n"
+      "Keys: arrows turn, Space starts and fires, F1/F2 top/side view, F5 restart,\n"
+      "Enter next level, P pause, Escape menu.\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const char* log_path = nullptr;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      Print_Help();
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--log") == 0 && i + 1 < argc) {
+      log_path = argv[++i];
+    } else {
+      std::fprintf(stderr, "prismel: unknown option [%s]\n", argv[i]);
+      Print_Help();
+      return 2;
+    }
+  }
+
+  GameState& g = g_game_state;
+  const std::string program_folder = Executable_Folder();
+  if (chdir(program_folder.c_str()) != 0) std::fprintf(stderr, "prismel: cannot enter [%s]\n", program_folder.c_str());
+  Build_Folders(g, program_folder, User_Data_Home());
+  g.OsName = Get_Os_Name();
+  g.Random.Seed(static_cast<uint32_t>(std::time(nullptr)));
+
+  SingleInstanceLock lock;
+  if (!lock.Acquire(g.UserFolder + "/prismel.lock")) {
+    Show_Message_Box("Prismel", "An instance is already running.", BoxIcon::Warning);
+    return 1;
+  }
+
+  auto game = std::make_unique<Game>(g, log_path, Find_Audio_Channels());
+  if (!game->audio.Available()) {
+    Show_Message_Box("Prismel", "Could not load required file [libopenal.so.1].\nAudio will not be initialized.",
+                     BoxIcon::Warning);
+    Log_Write(g_log_stream, 1, "Could not find libopenal.so.1");
+  }
+
+  int width = 1035, height = 971;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.h > 0) Window_Size_For_Display(usable.h, width, height);
+  }
+  game->window.width = width;
+  game->window.height = height;
+  if (!game->window.GL_Create_Window(kTitle, width, height, 16, false, false, true, true)) return 1;
+
+  const std::string failure = Init_Resources(*game);
+  if (!failure.empty()) {
+    Show_Message_Box("Prismel", failure, BoxIcon::Error);
+    return 1;
+  }
+  Log_Write(g_log_stream, 0, "Game resources initialized [%s]", g.OsName.c_str());
+
+  Camera_Snap(g.Camera, g.CameraView);
+  g.LevelStatus = LEVEL_WAITING;
+  g.Paused = false;
+  g.ReplayFrames = 0;
+  g.ReplaySeconds = 0.0f;
+  Create_Effect_Textures(*game);
+  Start_Fade(*game, 0, MODE_STARTUP, 2.0f, -1);
+  Run_Main_Loop(*game);
+  return 0;
+}
