@@ -7,4 +7,9 @@
 
 enum class BoxIcon { Information, Warning, Error };
 
-void Show_Message_Box(const std::string& title, const std::string& text, BoxIcon icon);
+// wait: the box is modal and the call returns when it is closed. Otherwise
+// the box is shown by a child process and the call returns at once, so a
+// program that is about to end (or to go on) is not held by the box.
+// PRISMEL_NO_MESSAGE_BOXES in the environment keeps every box closed
+// (tests, CI); the text still goes to standard error.
+void Show_Message_Box(const std::string& title, const std::string& text, BoxIcon icon, bool wait);

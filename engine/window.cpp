@@ -2,6 +2,7 @@
 
 #include <SDL2/SDL.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/gl.h"
@@ -37,7 +38,7 @@ bool CKorvidWindow::GL_Create_Window(const std::string& title, int w, int h, int
   auto fail = [this](const char* what) {
     Log_Write(g_log_stream, 1, "CKorvidWindow::GL_Create_Window() :: failed (%s [%s])", what, SDL_GetError());
     GL_Cleanup();
-    Show_Message_Box("Error", what, BoxIcon::Warning);
+    Show_Message_Box("Error", what, BoxIcon::Warning, true);
     return false;
   };
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return fail("Could not create window");
@@ -98,6 +99,9 @@ void CKorvidWindow::GL_Cleanup() {
 }
 
 void CKorvidWindow::Process_Messages() {
+  for (int vk : pending_releases_) keys[vk] = 0;
+  pending_releases_.clear();
+  std::vector<int> pressed;
   SDL_Event e;
   while (SDL_PollEvent(&e)) {
     switch (e.type) {
@@ -107,7 +111,15 @@ void CKorvidWindow::Process_Messages() {
       case SDL_KEYDOWN:
       case SDL_KEYUP: {
         const int vk = Virtual_Key_From_Sdl(e.key.keysym.sym);
-        if (vk > 0 && vk < 256) keys[vk] = e.type == SDL_KEYDOWN ? 1 : 0;
+        if (vk <= 0 || vk >= 256) break;
+        if (e.type == SDL_KEYDOWN) {
+          keys[vk] = 1;
+          pressed.push_back(vk);
+        } else if (std::find(pressed.begin(), pressed.end(), vk) != pressed.end()) {
+          pending_releases_.push_back(vk);
+        } else {
+          keys[vk] = 0;
+        }
         break;
       }
       case SDL_WINDOWEVENT:

@@ -87,6 +87,9 @@ class CKorvidWindow : public TextureTable {
  private:
   bool Decode_And_Upload(const std::string& bytes, const std::string& path, int index);
 
+  // Keys pressed and released within one batch of events: the release is
+  // held back to the next frame so that a quick tap is still seen once.
+  std::vector<int> pending_releases_;
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;
   bool sdl_started_ = false;

@@ -23,6 +23,11 @@ struct ScreenFade {
   int Param = -1;
 };
 
+// How long the title stays after the score tables are warmed, at least.
+// Longer than strictly needed, so that the title is really seen; any key
+// skips the rest.
+inline constexpr float kTitleHoldSeconds = 3.5f;
+
 // What the drawing of the play-field keeps between calls: the matrices the
 // hit flashes are placed with, the flash pictures and the batch buffer.
 struct SceneState {
@@ -48,4 +53,5 @@ class Game : public GameEvents {
   CKorvidAudio audio;
   ScreenFade fade;
   SceneState scene;
+  float title_hold = -1.0f;  // seconds the title stays on; -1 while fading
 };

@@ -61,6 +61,10 @@ void Draw_Readouts(Game& game) {
   GameState& g = game.g;
   CKorvidWindow& w = game.window;
   glEnable(GL_BLEND);
+  // The read-outs are drawn before the field; the clear parts of each glyph
+  // cell must not write depth, or they would punch holes in the ground.
+  glEnable(GL_ALPHA_TEST);
+  glAlphaFunc(GL_GREATER, 0.05f);
   w.Bind_Texture(kFixedFont);
   glPushMatrix();
   glTranslatef(0, 0, 0.1f);
@@ -78,6 +82,7 @@ void Draw_Readouts(Game& game) {
     w.Draw_Text_Fixed(-32.9f, -7.7f, 2.0f, 1, 1, 1, 0, "%i:%.2i.%i", minutes, seconds, tenths);
   }
   glPopMatrix();
+  glDisable(GL_ALPHA_TEST);
   w.Bind_Texture(kTextFont);
 }
 

@@ -62,15 +62,16 @@ int main(int argc, char** argv) {
 
   SingleInstanceLock lock;
   if (!lock.Acquire(g.UserFolder + "/prismel.lock")) {
-    Show_Message_Box("Prismel", "An instance is already running.", BoxIcon::Warning);
+    Show_Message_Box("Prismel", "An instance is already running.", BoxIcon::Warning, false);
     return 1;
   }
 
   auto game = std::make_unique<Game>(g, log_path, Find_Audio_Channels());
   if (!game->audio.Available()) {
-    Show_Message_Box("Prismel", "Could not load required file [libopenal.so.1].\nAudio will not be initialized.",
-                     BoxIcon::Warning);
-    Log_Write(g_log_stream, 1, "Could not find libopenal.so.1");
+    // The audio library is linked in; what can be missing is a device.
+    Show_Message_Box("Prismel", "Could not open an audio device.\nAudio will not be initialized.", BoxIcon::Warning,
+                     false);
+    Log_Write(g_log_stream, 1, "Could not open an audio device");
   }
 
   int width = 1035, height = 971;
@@ -84,7 +85,7 @@ int main(int argc, char** argv) {
 
   const std::string failure = Init_Resources(*game);
   if (!failure.empty()) {
-    Show_Message_Box("Prismel", failure, BoxIcon::Error);
+    Show_Message_Box("Prismel", failure, BoxIcon::Error, true);
     return 1;
   }
   Log_Write(g_log_stream, 0, "Game resources initialized [%s]", g.OsName.c_str());

@@ -1,7 +1,6 @@
 #include "frontend/screen_flow.h"
 
 #include <chrono>
-#include <thread>
 
 #include "engine/gl.h"
 #include "frontend/game.h"
@@ -14,7 +13,6 @@ namespace {
 
 constexpr int kTitlePicture = 13;  // menu_intro.png
 constexpr float kKeyRepeatGuard = 0.5f;  // seconds between accepted F5 / Enter / P
-constexpr int kMinimumStartupMs = 1500;  // the title stays at least this long
 
 void Load_Current(Game& game) { Load_Level(game.g, game.g.TutorialActive ? 0 : game.g.Level); }
 
@@ -48,18 +46,21 @@ void Arrive(Game& game) {
   }
 }
 
-void Warm_Score_Tables(Game& game) {
+// Loads every level's table so that all best times and the total are
+// known; returns the seconds it took.
+float Warm_Score_Tables(Game& game) {
   GameState& g = game.g;
-  float sum = 0.0f;
-  for (int level = 1; level <= 60; ++level) {
-    g.Timer.Tick();
-    Load_Score_Table(g.Scores, g.ScoresFolder, level);
-    g.Timer.Tick();
-    sum += g.Timer.Frame_Time();
-  }
-  const int wait = kMinimumStartupMs - static_cast<int>(sum * 1000.0f);
-  if (wait > 0) std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+  const auto start = std::chrono::steady_clock::now();
+  for (int level = 1; level <= 60; ++level) Load_Score_Table(g.Scores, g.ScoresFolder, level);
   g.Timer.Tick();
+  return std::chrono::duration<float>(std::chrono::steady_clock::now() - start).count();
+}
+
+bool Any_Key(const GameState& g) {
+  for (unsigned char k : g.Keys) {
+    if (k != 0) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -89,8 +90,7 @@ void Update_Fade(Game& game) {
       if (game.g.Mode == MODE_QUIT) {
         game.window.quit_requested = true;
       } else if (game.g.Mode == MODE_STARTUP) {
-        Warm_Score_Tables(game);
-        Start_Fade(game, 1, MODE_MENU, 2.0f, -1);
+        game.title_hold = kTitleHoldSeconds - Warm_Score_Tables(game);
       }
       return;
     }
@@ -106,6 +106,16 @@ void Update_Fade(Game& game) {
 }
 
 void Startup_Draw(Game& game) {
+  // The title holds while the frames go on (the window stays responsive);
+  // a key cuts it short.
+  if (game.title_hold >= 0.0f) {
+    game.title_hold -= game.g.Timer.Frame_Time();
+    if (game.title_hold <= 0.0f || Any_Key(game.g)) {
+      game.title_hold = -1.0f;
+      game.g.Keys.fill(0);
+      Start_Fade(game, 1, MODE_MENU, 2.0f, -1);
+    }
+  }
   CKorvidWindow& w = game.window;
   w.GL_Begin_2D(kTitlePicture);
   w.Draw_Rect(kTitlePicture, 30, 30, 70, 70, 1, 1, 1, 0);
