@@ -1,5 +1,6 @@
 #include "game/collision.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "game/heading.h"
@@ -8,6 +9,10 @@ namespace {
 
 constexpr float kPlaneEdgeZ = 0.1f;  // units: edges at or below this are contact edges
 constexpr float kDegToRad = 3.14159265358979f / 180.0f;
+// Edges whose bounding box lies farther than the disc radius plus this from
+// the disc centre cannot touch it; skipping them saves the trigonometry of
+// the exact nearest-point search. The margin is far above its rounding.
+constexpr float kBoxMargin = 0.01f;  // units
 
 // Turns p about centre by degrees counter-clockwise, in the play plane.
 Vec3 Turn_About(const Vec3& p, const Vec3& centre, float degrees) {
@@ -76,6 +81,12 @@ bool Collide_Mesh(CKorvidModel& disc, const CKorvidModel& mesh, int group, bool 
       const Vec3 a = mesh.Corner(t, e[0]);
       const Vec3 b = mesh.Corner(t, e[1]);
       if (a.z > kPlaneEdgeZ || b.z > kPlaneEdgeZ) continue;
+      const float reach = disc.radius + kBoxMargin;
+      const Vec3& c = disc.position;
+      if (c.x + reach < std::min(a.x, b.x) || c.x - reach > std::max(a.x, b.x) ||
+          c.y + reach < std::min(a.y, b.y) || c.y - reach > std::max(a.y, b.y)) {
+        continue;
+      }
       const Vec3 p = Nearest_On_Edge(a, b, disc.position);
       const float d = Planar_Distance(p, disc.position);
       if (d <= disc.radius && (!found || d < best)) {

@@ -1,5 +1,6 @@
 #include "game/simulation.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "game/collision.h"
@@ -36,9 +37,40 @@ void Turn_Shooter(GameState& g, float dt) {
 
 Disc& D(GameState& g, int i) { return g.Discs[static_cast<size_t>(i)]; }
 
+// A planar box around a mesh. A disc whose centre lies farther than its
+// radius (plus a margin far above rounding) outside the box cannot touch any
+// edge of the mesh, so the exact edge search can be skipped.
+struct Box {
+  float x0 = 0, y0 = 0, x1 = -1, y1 = -1;  // empty until a point is added
+  void Add(float x, float y) {
+    if (x0 > x1) {
+      x0 = x1 = x;
+      y0 = y1 = y;
+      return;
+    }
+    x0 = std::min(x0, x); x1 = std::max(x1, x);
+    y0 = std::min(y0, y); y1 = std::max(y1, y);
+  }
+  bool Near(const Disc& d) const {
+    const float reach = d.radius + 0.01f;  // units
+    return x0 <= x1 && d.position.x + reach >= x0 && d.position.x - reach <= x1 && d.position.y + reach >= y0 &&
+           d.position.y - reach <= y1;
+  }
+};
+
+Box Mesh_Box(const CKorvidModel& m) {
+  Box b;
+  for (const ModelPoint& p : m.points) b.Add(p.x, p.y);
+  return b;
+}
+
 void Contact_Force_Fields(GameState& g, int i) {
   for (int f = 0; f < g.ForceFieldCount && i < g.DiscCount; ++f) {
     ForceField& field = g.ForceFields[static_cast<size_t>(f)];
+    Box near;
+    near.Add(field.first.x, field.first.y);
+    near.Add(field.second.x, field.second.y);
+    if (!near.Near(D(g, i))) continue;
     const float h = Heading(Vec3(), D(g, i).velocity);
     if (D(g, i).Disc_Color() == field.Field_Color() && Angle_In_Range(field.PassFrom, field.PassTo, h)) {
       if (Collide_Mesh(D(g, i), field, -1, false)) {
@@ -147,6 +179,9 @@ void Game_Step(GameState& g) {
 
   for (int i = 0; i < g.DiscCount; ++i) D(g, i).Translate(D(g, i).velocity * dt, false);
 
+  Box shooter = Mesh_Box(g.ShooterBase);
+  for (const ModelPoint& p : g.ShooterGun.points) shooter.Add(p.x, p.y);
+
   // Removals shift later discs down; the counts are read anew at every test,
   // and an index that now holds a shifted disc is not visited again this
   // frame. Every step re-checks i against the count, because the disc at i
@@ -159,7 +194,8 @@ void Game_Step(GameState& g) {
     Contact_Force_Fields(g, i);
     Contact_Bricks(g, i, dt);
     if (i >= g.DiscCount) break;
-    if (Collide_Mesh(D(g, i), g.ShooterBase, -1, true) || Collide_Mesh(D(g, i), g.ShooterGun, -1, true)) {
+    if (shooter.Near(D(g, i)) &&
+        (Collide_Mesh(D(g, i), g.ShooterBase, -1, true) || Collide_Mesh(D(g, i), g.ShooterGun, -1, true))) {
       Emit_Disc_State(g, i);
       Emit_Sound(g, SOUND_DISC_BRICK);
     }
