@@ -55,10 +55,9 @@ bool Player_Frame(GameState& g, int target, bool may_fire) {
   // Space is handled after the step, as the game's input does.
   if (!may_fire || g.LevelStatus == LEVEL_COMPLETE) return false;
   if (static_cast<int>(std::trunc(g.Shooter.Angle)) != target) return false;
-  const int before = g.DiscCount;
   const float clock = g.Shooter.ShotClock;
   Fire(g);
-  return g.Shooter.ShotClock == 0.0f && clock > 1.0f && g.DiscCount >= before;
+  return clock > kReloadTime && g.Shooter.ShotClock == 0.0f;  // the reload clock restarts on a shot
 }
 
 PlayResult Play_Shots(GameState& g, const std::vector<Shot>& shots, float give_up) {

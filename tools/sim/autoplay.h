@@ -40,6 +40,6 @@ struct PlayResult {
 // seconds of level time have passed.
 PlayResult Play_Shots(GameState& g, const std::vector<Shot>& shots, float give_up);
 
-// One frame of the player: steer towards `target`, step, fire if `fire_now`
-// allows it. Returns true when a disc left the gun.
+// One frame of the player: steer towards `target`, step, then fire if
+// may_fire and the aim has reached the target. True when a disc left the gun.
 bool Player_Frame(GameState& g, int target, bool may_fire);
