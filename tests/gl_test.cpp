@@ -161,3 +161,34 @@ TEST_F(GlTest, PlayFieldFromBothCamerasShowsDiscsInTheirColours) {
   }
   state->CameraView = 0;
 }
+
+TEST_F(GlTest, FadeSwitchesTheScreenAtHalfTimeThroughBlack) {
+  state->Mode = MODE_QUIT;
+  Start_Fade(*game, 0, MODE_STARTUP, 2.0f, -1);
+  // Frames of 0.05 s (the longest frame the clock hands out).
+  auto frames = [](int n) {
+    int brightness = 0;
+    for (int i = 0; i < n; ++i) {
+      glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+      state->Timer.Set_Frame_Time(0.05f);
+      if (state->Mode == MODE_STARTUP) Startup_Draw(*game);
+      Update_Fade(*game);
+      const Pixel p = Read_Pixel(kWidth / 2, kHeight * 60 / 100);
+      brightness = p.r + p.g + p.b;
+    }
+    return brightness;
+  };
+  frames(19);
+  EXPECT_EQ(state->Mode, MODE_QUIT) << "the first half darkens what was there";
+  frames(1);
+  EXPECT_EQ(state->Mode, MODE_STARTUP) << "the switch happens at half time";
+  EXPECT_EQ(game->fade.Phase, FADE_IN);
+  const int dark = frames(1);
+  const int half = frames(9);
+  const int full = frames(9);
+  EXPECT_LT(dark, half);
+  EXPECT_LT(half, full);
+  frames(1);
+  EXPECT_EQ(game->fade.Phase, FADE_IDLE);
+  game->title_hold = -1.0f;
+}

@@ -67,3 +67,15 @@ TEST(Pointer, ClickSignals) {
   EXPECT_NEAR(in.signal[MOUSE_LEFT], 0.1f, 1e-5f);
   EXPECT_EQ(in.signal[MOUSE_RIGHT], 0.0f);
 }
+
+TEST(CameraGlide, ApproachStopsAtItsTarget) {
+  const struct {
+    float value, target, step, after;
+    bool moved;
+  } cases[] = {{5, 1, 3, 2, true}, {2, 1, 3, 1, true}, {-4, 0, 1.5f, -2.5f, true}, {-1, 0, 3, 0, true}, {7, 7, 1, 7, false}};
+  for (const auto& c : cases) {
+    float v = c.value;
+    EXPECT_EQ(Approach(v, c.target, c.step), c.moved);
+    EXPECT_FLOAT_EQ(v, c.after);
+  }
+}
