@@ -215,3 +215,10 @@ void CKorvidWindow::Get_Mouse_Position(int& x, int& y) const {
   x = y = 0;
   SDL_GetMouseState(&x, &y);
 }
+
+void CKorvidWindow::Get_Mouse_Buttons(bool held[3]) const {
+  const Uint32 state = SDL_GetMouseState(nullptr, nullptr);
+  held[0] = (state & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
+  held[1] = (state & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0;
+  held[2] = (state & SDL_BUTTON(SDL_BUTTON_MIDDLE)) != 0;
+}

@@ -51,6 +51,8 @@ class CKorvidWindow : public TextureTable {
   void Draw_Rect(int texture, float x1, float y1, float x2, float y2, float r, float g, float b,
                  float transparency, float depth = 0.0f);
   void Get_Mouse_Position(int& x, int& y) const;
+  // Left, right and middle button held, in that order.
+  void Get_Mouse_Buttons(bool held[3]) const;
 
   // Texture table. Index -1: reuse an entry of that name, else append.
   int Texture_Load(const std::string& path, int index);

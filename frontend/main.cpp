@@ -91,6 +91,9 @@ int main(int argc, char** argv) {
   Log_Write(g_log_stream, 0, "Game resources initialized [%s]", g.OsName.c_str());
 
   Camera_Snap(g.Camera, g.CameraView);
+  int mouse_x = 0, mouse_y = 0;
+  game->window.Get_Mouse_Position(mouse_x, mouse_y);
+  Input_Start(g.InputController, mouse_x, mouse_y);
   g.LevelStatus = LEVEL_WAITING;
   g.Paused = false;
   g.ReplayFrames = 0;

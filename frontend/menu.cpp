@@ -15,6 +15,11 @@ void Menu_Input(Game& game) {
   GameState& g = game.g;
   unsigned char* keys = g.Keys.data();
   g.InputClock += g.Timer.Frame_Time();
+  int x = 0, y = 0;
+  bool held[3] = {};
+  game.window.Get_Mouse_Position(x, y);
+  game.window.Get_Mouse_Buttons(held);
+  Update_Input(g.InputController, g.Timer.Frame_Time(), x, y, held);
   if (game.fade.Phase != FADE_IDLE) return;
   if ((keys[VK_LEFT] || keys[VK_RIGHT]) && g.InputClock > kKeyRepeatGuard) {
     g.Level = (g.Level + (keys[VK_LEFT] ? 60 : 1)) % 61;
@@ -23,7 +28,10 @@ void Menu_Input(Game& game) {
     game.Play_Sound(SOUND_MENU_CHANGE);
     g.InputClock = 0.0f;
   }
-  if (keys[VK_SPACE] || keys[VK_RETURN]) {
+  // A left click (a released press) plays too; the click is consumed here.
+  const bool clicked = g.InputController.signal[MOUSE_LEFT] < 0.0f;
+  if (clicked) g.InputController.signal[MOUSE_LEFT] = 0.0f;
+  if (keys[VK_SPACE] || keys[VK_RETURN] || clicked) {
     keys[VK_SPACE] = keys[VK_RETURN] = 0;
     game.Play_Sound(SOUND_MENU_SELECT);
     if (g.Level == 0) g.TutorialActive = true;
@@ -47,6 +55,6 @@ void Menu_Draw(Game& game) {
     w.Draw_Text(50, 18, 2.5f, 1, 1, 1, 1, 0, "Level %i", g.Level);
   }
   w.Draw_Text(50, 14, 2, 1, 1, 1, 1, 0, "%s %s", g.Goals.GoalText[0].c_str(), g.Goals.GoalText[1].c_str());
-  w.Draw_Text(50, 9, 1.8f, 0.8f, 0.85f, 1, 1, 0, "<left> <right> choose the level   <space> play   <escape> quit");
+  w.Draw_Text(50, 9, 1.8f, 0.8f, 0.85f, 1, 1, 0, "<left> <right> choose the level   <space> or a click: play   <escape> quit");
   w.GL_End_2D();
 }

@@ -37,9 +37,9 @@ void Load_Level(GameState& g, int level) {
   for (int i = 0; i < g.WallCount; ++i) g.Walls[static_cast<size_t>(i)].Release();
   for (int i = 0; i < g.DiscCount; ++i) g.Discs[static_cast<size_t>(i)].Release();
   for (int i = 0; i < g.ForceFieldCount; ++i) g.ForceFields[static_cast<size_t>(i)].Release();
-  g.ShooterBase.Release();
 
-  // The shooter meshes are reloaded whole, so their frames start afresh.
+  // The shooter meshes are replaced whole, so their frames start afresh
+  // instead of adding the placing offset again at every load.
   g.ShooterBase = CKorvidModel();
   g.ShooterGun = CKorvidModel();
   if (g.ShooterBase.File_Load("shooter_base.dat", g.ProgramFolder, g.Textures)) {
