@@ -50,6 +50,7 @@ std::unique_ptr<GameState> Full_Field(const GameState& templates) {
 
 class Capture : public benchmark::ConsoleReporter {
  public:
+  Capture() : ConsoleReporter(OO_Tabular) {}  // plain text: the figures are read by people and scripts
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& r : runs) {
       if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
