@@ -14,6 +14,11 @@ namespace {
 constexpr size_t kMaxText = 255;       // characters of one formatted text
 constexpr float kFontPixels = 256.0f;  // the proportional font picture is 256 x 256
 
+// Overlay width of one glyph of the proportional font at a size.
+float Glyph_Width(const Glyph& g, float aspect, float size) {
+  return aspect * size * 10.0f * (g.right + 1.0f - g.left) / kFontPixels;
+}
+
 std::string Format(const char* format, va_list args) {
   char buf[kMaxText + 1];
   std::vsnprintf(buf, sizeof buf, format, args);
@@ -39,8 +44,7 @@ float CKorvidWindow::Text_Width(const std::string& text, float size) const {
   float total = 0.0f;
   for (unsigned char c : text) {
     if (c > 127) continue;  // outside the font: skipped
-    const Glyph& g = glyphs_[c];
-    total += aspect * size * 10.0f * (g.right + 1.0f - g.left) / kFontPixels + spacing;
+    total += Glyph_Width(glyphs_[c], aspect, size) + spacing;
   }
   return total;
 }
@@ -70,7 +74,7 @@ void CKorvidWindow::Draw_Text(float x, float y, float size, float r, float g, fl
   for (unsigned char c : text) {
     if (c > 127) continue;
     const Glyph& gl = glyphs_[c];
-    const float w = aspect * size * 10.0f * (gl.right + 1.0f - gl.left) / kFontPixels;
+    const float w = Glyph_Width(gl, aspect, size);
     const float h = size * 10.0f * (gl.bottom + 1.0f - gl.top) / kFontPixels;
     const float uL = gl.left / kFontPixels, uR = (gl.right + 1.0f) / kFontPixels;
     const float vB = (255.0f - gl.bottom) / kFontPixels, vT = (256.0f - gl.top) / kFontPixels;

@@ -79,13 +79,3 @@ ScanResult TextCursor::Word(std::string& out, size_t max_chars) {
   rest_.remove_prefix(n);
   return ScanResult::Ok;
 }
-
-int Scan_Ints(std::string_view text, int* out, int count) {
-  TextCursor cur(text);
-  for (int i = 0; i < count; ++i) {
-    const ScanResult r = cur.Int(out[i]);
-    if (r == ScanResult::End) return i == 0 ? -1 : i;
-    if (r == ScanResult::Mismatch) return i;
-  }
-  return count;
-}

@@ -35,9 +35,3 @@ class TextCursor {
   ScanResult Integer(int& out, int base);
   std::string_view rest_;
 };
-
-// The whole-format helpers used by the level and wall readers: they scan the
-// conversions one after another and stop at the first that fails, like
-// sscanf. They return the scanf result: the number converted, or -1 when the
-// text ended before the first conversion.
-int Scan_Ints(std::string_view text, int* out, int count);

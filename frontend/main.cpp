@@ -12,6 +12,7 @@
 
 #include "engine/log.h"
 #include "engine/message_box.h"
+#include "engine/program_folder.h"
 #include "frontend/game.h"
 #include "frontend/main_loop.h"
 #include "frontend/resources.h"

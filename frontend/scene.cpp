@@ -53,7 +53,7 @@ void Draw_Symbols(Game& game) {
   GameState& g = game.g;
   if (g.ColorBlindSymbols != 1) return;
   const Color next = g.Shooter.NextColor;
-  const int plate = Symbol_Slot(next.x, next.y, next.z);
+  const int plate = Symbol_Texture_Slot(next);
   const int n = g.ShooterGun.Triangle_Count();
   if (plate >= 0 && n >= 2) {
     CKorvidModel& gun = g.ShooterGun;
@@ -62,8 +62,7 @@ void Draw_Symbols(Game& game) {
   }
   for (int i = 0; i < g.DiscCount; ++i) {
     const Disc& d = g.Discs[static_cast<size_t>(i)];
-    const Color c = d.Disc_Color();
-    const int slot = Symbol_Slot(c.x, c.y, c.z);
+    const int slot = Symbol_Texture_Slot(d.Disc_Color());
     if (slot < 0) continue;
     const float x = d.position.x, y = d.position.y;
     game.window.Draw_Rect(slot, x - kSymbolHalf, y - kSymbolHalf, x + kSymbolHalf, y + kSymbolHalf, 0, 0, 0, 0.0f,
@@ -72,15 +71,6 @@ void Draw_Symbols(Game& game) {
 }
 
 }  // namespace
-
-int Symbol_Slot(float r, float g, float b) {
-  const Color c(r, g, b);
-  if (c == colors::kBlack || c == colors::kGray) return -1;
-  for (const ColorInfo& info : Color_Table()) {
-    if (info.rgb == c) return info.field_slot;
-  }
-  return -1;
-}
 
 void Draw_Play_Field(Game& game) {
   GameState& g = game.g;

@@ -16,6 +16,3 @@ void Create_Effect_Textures(Game& game);
 // Takes the picture around a play-field point for a starting flash.
 void Capture_Effect(Game& game, int slot, float x, float y);
 void Draw_Hit_Effects(Game& game);
-
-// Texture slot of a colour's symbol, or -1 for colours without one.
-int Symbol_Slot(float r, float g, float b);

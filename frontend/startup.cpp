@@ -10,15 +10,6 @@
 
 #include "game/game_state.h"
 
-std::string Executable_Folder() {
-  char buf[4096];
-  const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-  if (n <= 0) return ".";
-  const std::string path(buf, static_cast<size_t>(n));
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos || slash == 0 ? "/" : path.substr(0, slash);
-}
-
 std::string User_Data_Home() {
   const char* xdg = std::getenv("XDG_DATA_HOME");
   if (xdg != nullptr && xdg[0] == '/') return xdg;

@@ -11,8 +11,6 @@
 
 struct GameState;
 
-// The folder of the running program (it holds data/).
-std::string Executable_Folder();
 // The per-user application-data folder: $XDG_DATA_HOME, else ~/.local/share.
 std::string User_Data_Home();
 

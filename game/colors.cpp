@@ -17,6 +17,13 @@ constexpr std::array<ColorInfo, 9> kTable{{
 constexpr int kPlainGroundSlot = 3;
 constexpr int kOtherColorCode = 8;
 
+const ColorInfo* Find(const Color& c) {
+  for (const ColorInfo& info : kTable) {
+    if (info.rgb == c) return &info;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 const std::array<ColorInfo, 9>& Color_Table() { return kTable; }
@@ -29,17 +36,13 @@ Color Color_From_Name(std::string_view word) {
 }
 
 std::string_view Color_Name(const Color& c) {
-  for (const ColorInfo& info : kTable) {
-    if (info.rgb == c) return info.name;
-  }
-  return "UNKNOWN";
+  const ColorInfo* info = Find(c);
+  return info != nullptr ? info->name : "UNKNOWN";
 }
 
 int Color_Code(const Color& c) {
-  for (const ColorInfo& info : kTable) {
-    if (info.rgb == c) return info.code;
-  }
-  return kOtherColorCode;
+  const ColorInfo* info = Find(c);
+  return info != nullptr ? info->code : kOtherColorCode;
 }
 
 Color Color_From_Code(int code) {
@@ -48,10 +51,13 @@ Color Color_From_Code(int code) {
 }
 
 int Force_Field_Texture_Slot(const Color& c) {
-  for (const ColorInfo& info : kTable) {
-    if (info.rgb == c) return info.field_slot;
-  }
-  return kPlainGroundSlot;
+  const ColorInfo* info = Find(c);
+  return info != nullptr ? info->field_slot : kPlainGroundSlot;
+}
+
+int Symbol_Texture_Slot(const Color& c) {
+  const int slot = Force_Field_Texture_Slot(c);
+  return slot == kPlainGroundSlot ? -1 : slot;
 }
 
 MixRules Standard_Mix_Table() {

@@ -50,6 +50,9 @@ int Color_Code(const Color& c);
 Color Color_From_Code(int code);
 // Texture slot of a force field: the colour symbol, or slot 3 (plain ground).
 int Force_Field_Texture_Slot(const Color& c);
+// Texture slot of a colour's symbol; -1 for colours without one (black,
+// gray and anything not in the table).
+int Symbol_Texture_Slot(const Color& c);
 
 struct MixRule {
   Color a;

@@ -11,6 +11,7 @@
 #include "game/colors.h"
 #include "game/model.h"
 #include "game/vec3.h"
+#include "level/field_geometry.h"
 
 struct GameState;
 
@@ -19,7 +20,7 @@ inline constexpr int kMaxBricks = 100;
 inline constexpr int kMaxWalls = 100;
 inline constexpr int kMaxForceFields = 12;
 
-inline constexpr float kDiscRadius = 1.5f;       // units, whatever the mesh says
+inline constexpr float kDiscRadius = field::kDiscRadius;  // units, whatever the mesh says
 inline constexpr float kDiscLowerZ = -0.75f;     // units: where z = 0 points of a disc go
 inline constexpr float kBrickLowerZ = -2.0f;     // units: where z = 0 points of a brick go
 inline constexpr float kForceFieldHalfHeight = 3.0f;      // units above and below the plane

@@ -11,8 +11,6 @@
 //          --seed S, --beam B, --verbose.
 // Data comes from data/ beside the program, as in the game; a level file
 // data/levels/level_NNN.dat there replaces the built-in text.
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/program_folder.h"
 #include "game/game_state.h"
 #include "game/goals.h"
 #include "level/builtin_levels.h"
@@ -35,14 +34,6 @@
 #include "tools/sim/verify.h"
 
 namespace {
-
-std::string Program_Folder() {
-  char buf[4096];
-  const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-  if (n <= 0) return ".";
-  std::string path(buf, static_cast<size_t>(n));
-  return path.substr(0, path.find_last_of('/'));
-}
 
 struct Options {
   std::vector<std::string> args;
@@ -181,7 +172,7 @@ int main(int argc, char** argv) {
   }
   if (o.args.empty()) return Usage();
 
-  const std::string folder = Program_Folder();
+  const std::string folder = Executable_Folder();
   auto g = std::make_unique<GameState>();
   g->ProgramFolder = folder;
   if (!Load_Play_Field_Templates(*g)) {
