@@ -9,11 +9,7 @@
 #include "engine/key_map.h"
 #include "engine/log.h"
 #include "engine/message_box.h"
-
-namespace {
-constexpr float kFieldOfView = 45.0f;     // degrees
-constexpr float kOverlayDepth = -120.0f;  // units in front of the eye
-}  // namespace
+#include "engine/view_transform.h"
 
 CKorvidWindow::CKorvidWindow(float near_p, float far_p, const char* log_path, const char* first_line)
     : far_plane(far_p), near_plane(near_p) {
@@ -98,10 +94,26 @@ void CKorvidWindow::GL_Cleanup() {
   if (had_window) Log_Write(g_log_stream, 0, "CKorvidWindow::GL_Cleanup()");
 }
 
+namespace {
+int Button_Index(Uint8 sdl_button) {
+  switch (sdl_button) {
+    case SDL_BUTTON_LEFT: return MOUSE_LEFT;
+    case SDL_BUTTON_RIGHT: return MOUSE_RIGHT;
+    case SDL_BUTTON_MIDDLE: return MOUSE_MIDDLE;
+    default: return -1;
+  }
+}
+}  // namespace
+
 void CKorvidWindow::Process_Messages() {
   for (int vk : pending_releases_) keys[vk] = 0;
   pending_releases_.clear();
+  for (int b = 0; b < 3; ++b) {
+    if (pending_button_release_[b]) pointer->held[b] = false;
+    pending_button_release_[b] = false;
+  }
   std::vector<int> pressed;
+  bool button_pressed[3] = {false, false, false};
   SDL_Event e;
   while (SDL_PollEvent(&e)) {
     switch (e.type) {
@@ -119,6 +131,28 @@ void CKorvidWindow::Process_Messages() {
           pending_releases_.push_back(vk);
         } else {
           keys[vk] = 0;
+        }
+        break;
+      }
+      case SDL_MOUSEMOTION:
+        pointer->x = e.motion.x;
+        pointer->y = e.motion.y;
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP: {
+        // As with keys: a click pressed and released between two frames
+        // still shows as held for one frame.
+        const int b = Button_Index(e.button.button);
+        if (b < 0) break;
+        pointer->x = e.button.x;
+        pointer->y = e.button.y;
+        if (e.type == SDL_MOUSEBUTTONDOWN) {
+          pointer->held[b] = true;
+          button_pressed[b] = true;
+        } else if (button_pressed[b]) {
+          pending_button_release_[b] = true;
+        } else {
+          pointer->held[b] = false;
         }
         break;
       }
@@ -145,6 +179,8 @@ void CKorvidWindow::Swap() {
 
 void CKorvidWindow::GL_Resize(int w, int h) {
   if (h == 0) h = 1;
+  width = w;
+  height = h;
   glViewport(0, 0, w, h);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
@@ -216,9 +252,3 @@ void CKorvidWindow::Get_Mouse_Position(int& x, int& y) const {
   SDL_GetMouseState(&x, &y);
 }
 
-void CKorvidWindow::Get_Mouse_Buttons(bool held[3]) const {
-  const Uint32 state = SDL_GetMouseState(nullptr, nullptr);
-  held[0] = (state & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
-  held[1] = (state & SDL_BUTTON(SDL_BUTTON_RIGHT)) != 0;
-  held[2] = (state & SDL_BUTTON(SDL_BUTTON_MIDDLE)) != 0;
-}

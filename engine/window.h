@@ -2,8 +2,9 @@
 // array, the texture table, the two bitmap fonts and the overlay projection.
 //
 // Built on SDL2. The event pump only fills plain state: keys[] by Windows
-// virtual-key code (1 while held), app_active, minimized, quit_requested,
-// and the viewport on a resize. What a key means is the game's business.
+// virtual-key code (1 while held), the pointer and its buttons, app_active,
+// minimized, quit_requested, and the viewport on a resize. What a key or a
+// click means is the game's business.
 //
 // Overlay coordinates (GL_Begin_2D) run 0..100 left to right and bottom to
 // top, whatever the window size.
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "game/input_controller.h"
 #include "game/texture_table.h"
 #include "level/font_list.h"
 
@@ -51,8 +53,6 @@ class CKorvidWindow : public TextureTable {
   void Draw_Rect(int texture, float x1, float y1, float x2, float y2, float r, float g, float b,
                  float transparency, float depth = 0.0f);
   void Get_Mouse_Position(int& x, int& y) const;
-  // Left, right and middle button held, in that order.
-  void Get_Mouse_Buttons(bool held[3]) const;
 
   // Texture table. Index -1: reuse an entry of that name, else append.
   int Texture_Load(const std::string& path, int index);
@@ -74,6 +74,9 @@ class CKorvidWindow : public TextureTable {
   // that the simulation reads what the window writes.
   unsigned char own_keys[256] = {};
   unsigned char* keys = own_keys;
+  // The pointer and its buttons, written by Process_Messages.
+  PointerState own_pointer;
+  PointerState* pointer = &own_pointer;
   bool app_active = true;
   bool minimized = false;
   bool quit_requested = false;
@@ -92,6 +95,7 @@ class CKorvidWindow : public TextureTable {
   // Keys pressed and released within one batch of events: the release is
   // held back to the next frame so that a quick tap is still seen once.
   std::vector<int> pending_releases_;
+  bool pending_button_release_[3] = {false, false, false};
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;
   bool sdl_started_ = false;

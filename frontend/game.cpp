@@ -1,27 +1,28 @@
 #include "frontend/game.h"
 
-#include "frontend/scene.h"
+#include "engine/view_transform.h"
 
-namespace {
-constexpr float kNearPlane = 50.0f;   // units
-constexpr float kFarPlane = 125.0f;   // units
-}  // namespace
+FrontState::FrontState() {
+  for (int i = 0; i < kMenuButtonCount; ++i) {
+    const ButtonLayout& l = kButtonLayout[i];
+    buttons[static_cast<size_t>(i)] = Make_Button(l.anchor_x, l.anchor_y, l.width, l.height);
+  }
+}
 
 Game::Game(GameState& state, const char* log_path, int audio_channels)
     : g(state), window(kNearPlane, kFarPlane, log_path, nullptr), audio(audio_channels, state.ProgramFolder) {
-  g.Events = this;
+  g.Events = &events;
   g.Textures = &window;
   window.keys = g.Keys.data();
+  window.pointer = &g.Pointer;
   window.program_folder = state.ProgramFolder;
 }
 
-void Game::Record_Event(const ReplayEvent&) {
-  // Replays are recorded once the replay writer exists; until then play
-  // events are not kept.
+void Start_Fade(Game& game, int kind, int target, float duration, int param) {
+  game.g.Timer.Tick();
+  Fade_Start(game.front.fade, kind, target, duration, param);
 }
 
-void Game::Play_Sound(int channel) {
-  if (g.Sound == 1) audio.Play(channel);
+void Play_Ui_Sound(Game& game, int channel) {
+  if (game.g.Sound == 1) game.audio.Play(channel);
 }
-
-void Game::Effect_Started(int slot, float x, float y) { Capture_Effect(*this, slot, x, y); }

@@ -1,57 +1,69 @@
-// Game: the one object of the running game: the game state and the engine
-// objects that only the real game has (window, audio), the screen fader and
-// the hit-effect pictures. It answers what the simulation reports: it plays
-// sounds, takes the pictures of hit flashes, and (later) records replays.
+// Game: the running game's one object: the game state, the engine objects
+// only the real game has (window, audio), the queue the simulation reports
+// into, and what the screens keep between frames (the fader, the menu's
+// buttons, the title hold).
+//
+// Screens update through Game& and draw through (const GameState&,
+// const FrontState&, Canvas&): a draw call reads the state and changes none.
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "engine/audio.h"
 #include "engine/window.h"
-#include "game/events.h"
+#include "frontend/fader.h"
+#include "frontend/menu_layout.h"
+#include "frontend/web_page.h"
+#include "frontend/widgets.h"
+#include "game/event_queue.h"
 #include "game/game_state.h"
 
-enum FadePhase { FADE_IDLE = 0, FADE_IN = 1, FADE_OUT = 2 };
+// What the screens keep between frames, besides the game state.
+struct FrontState {
+  ScreenFade fade;
+  std::array<MenuButton, kMenuButtonCount> buttons;
+  float title_hold = -1.0f;  // seconds the title still stays on; -1 while fading
+  std::string service_address = kDefaultServiceAddress;
+  std::string web_opener = "xdg-open";
 
-struct ScreenFade {
-  int Kind = 0;     // who started it: 0 start, 1 start-up screen, 2 menu, 3 in-game keys, 4 replay
-  int Target = MODE_QUIT;
-  float Remaining = 0.0f;    // seconds left in this phase
-  float PhaseLength = 0.0f;  // seconds of each phase
-  int Phase = FADE_IDLE;
-  int Param = -1;
+  FrontState();
 };
 
-// How long the title stays after the score tables are warmed, at least.
-// Longer than strictly needed, so that the title is really seen; any key
-// skips the rest.
-inline constexpr float kTitleHoldSeconds = 3.5f;
-
-// What the drawing of the play-field keeps between calls: the matrices the
-// hit flashes are placed with, the flash pictures and the batch buffer.
-struct SceneState {
-  double modelview[16] = {};
-  double projection[16] = {};
-  int viewport[4] = {};
+// GL-side things of the play-field drawing: the hit-flash pictures with
+// where they were taken, and the scratch buffer of the batched geometry.
+struct GlScene {
   std::array<unsigned int, kHitEffectCount> effect_textures{};
   std::array<float, kHitEffectCount> effect_window_x{};
   std::array<float, kHitEffectCount> effect_window_y{};
   std::vector<float> batch;
 };
 
-class Game : public GameEvents {
+// What a draw call draws with.
+struct Canvas {
+  CKorvidWindow& w;
+  GlScene& gl;
+};
+
+class Game {
  public:
   Game(GameState& state, const char* log_path, int audio_channels);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
 
-  void Record_Event(const ReplayEvent& e) override;
-  void Play_Sound(int channel) override;
-  void Effect_Started(int slot, float x, float y) override;
+  Canvas canvas() { return Canvas{window, gl}; }
 
   GameState& g;
   CKorvidWindow window;
   CKorvidAudio audio;
-  ScreenFade fade;
-  SceneState scene;
-  float title_hold = -1.0f;  // seconds the title stays on; -1 while fading
+  EventQueue events;
+  FrontState front;
+  GlScene gl;
 };
+
+// Starts a fade; the clock is ticked first so that the time spent before
+// the call does not count against the fade.
+void Start_Fade(Game& game, int kind, int target, float duration, int param);
+// The menu's click (channel 0) and select (channel 1) sounds, when Sound is on.
+void Play_Ui_Sound(Game& game, int channel);

@@ -6,12 +6,14 @@
 #include "engine/gl.h"
 #include "frontend/game.h"
 #include "frontend/scene.h"
+#include "frontend/texture_slots.h"
 #include "game/goals.h"
+#include "level/builtin_levels.h"
 
 namespace {
 
-constexpr int kFixedFont = 0;
-constexpr int kTextFont = 1;
+constexpr int kFixedFont = TEX_FONT_FIXED;
+constexpr int kTextFont = TEX_FONT;
 constexpr float kBoxDepth = 3.1f;
 constexpr float kBoxTransparency = 0.3f;
 
@@ -23,8 +25,8 @@ void Text(CKorvidWindow& w, float x, float y, float size, const char* text) {
   w.Draw_Text(x, y, size, 1, 1, 1, 1, 0, "%s", text);
 }
 
-void Draw_Tutorial(Game& game) {
-  CKorvidWindow& w = game.window;
+void Draw_Tutorial(const GameState& g, Canvas& c) {
+  CKorvidWindow& w = c.w;
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   glTranslatef(0, -1, -115);
@@ -39,17 +41,21 @@ void Draw_Tutorial(Game& game) {
       {91, "Rotating can be done by using the left and right arrow keys."},
       {86, "Try shooting some discs and see how they interact depending on color."},
       {83, "[Red + Blue = Purple]  [Red + Yellow = Orange]  [Blue + Yellow = Green]"},
-      {77, "+ Bricks that are hollow can be destroyed with purple rings +"},
+      // The rules break hollow bricks with purple discs; a purple ring bounces off.
+      {77, "+ Bricks that are hollow can be destroyed with purple discs +"},
       {74, "+ Rings can be destroyed with same colored discs +"},
       {69, "Press <enter> to go to level 1."},
       {66, "Press <escape> to get back to the main menu."},
   };
   for (const auto& line : kLines) Text(w, 50, line.y, 1.8f, line.text);
-  if (game.g.ColorBlindSymbols == 1) {
+  if (g.ColorBlindSymbols == 1) {
+    // Under the colour words of the line at 83, in their order.
     static const struct {
       int slot;
       float x;
-    } kSymbols[] = {{9, 17.7f}, {5, 24}, {8, 31}, {9, 39}, {11, 46.1f}, {7, 55}, {5, 63.3f}, {11, 70.7f}, {6, 78.7f}};
+    } kSymbols[] = {{TEX_SYMBOL_RED, 17.7f},    {TEX_SYMBOL_BLUE, 24},   {TEX_SYMBOL_PURPLE, 31},
+                    {TEX_SYMBOL_RED, 39},       {TEX_SYMBOL_YELLOW, 46.1f}, {TEX_SYMBOL_ORANGE, 55},
+                    {TEX_SYMBOL_BLUE, 63.3f},   {TEX_SYMBOL_YELLOW, 70.7f}, {TEX_SYMBOL_GREEN, 78.7f}};
     for (const auto& s : kSymbols) w.Draw_Rect(s.slot, s.x, 79.5f, s.x + 2, 81.5f, 1, 1, 1, 0, 1.0f);
   }
   w.GL_End_2D();
@@ -57,9 +63,8 @@ void Draw_Tutorial(Game& game) {
 
 }  // namespace
 
-void Draw_Readouts(Game& game) {
-  GameState& g = game.g;
-  CKorvidWindow& w = game.window;
+void Draw_Readouts(const GameState& g, Canvas& c) {
+  CKorvidWindow& w = c.w;
   glEnable(GL_BLEND);
   // The read-outs are drawn before the field; the clear parts of each glyph
   // cell must not write depth, or they would punch holes in the ground.
@@ -73,7 +78,7 @@ void Draw_Readouts(Game& game) {
   if (!g.TutorialActive) {
     float t = g.Goals.GoalTimeMode != 0 ? g.Goals.GoalTime - g.LevelTime : g.LevelTime;
     int minutes = 0;
-    while (t >= 60.0f) {
+    while (t >= 60.0f) {  // a count-down past zero shows negative seconds
       t -= 60.0f;
       ++minutes;
     }
@@ -86,9 +91,9 @@ void Draw_Readouts(Game& game) {
   w.Bind_Texture(kTextFont);
 }
 
-void Draw_Score_Screen(Game& game) {
-  CKorvidWindow& w = game.window;
-  const ScoreTable& t = game.g.Scores;
+void Draw_Score_Screen(const GameState& g, Canvas& c) {
+  CKorvidWindow& w = c.w;
+  const ScoreTable& t = g.Scores;
   w.Draw_Text(50, 76, 2.5f, 1, 1, 1, 1, 0, "High Scores");
   for (int i = 0; i < kScorePlaces; ++i) {
     const ScoreEntry& e = t.entries[static_cast<size_t>(i)];
@@ -111,11 +116,10 @@ void Draw_Score_Screen(Game& game) {
   }
 }
 
-void Draw_Overlays(Game& game) {
-  GameState& g = game.g;
-  CKorvidWindow& w = game.window;
+void Draw_Overlays(const GameState& g, Canvas& c) {
+  CKorvidWindow& w = c.w;
   const bool lost = !Level_Can_Finish(g) && g.LevelStatus == LEVEL_PLAYING;
-  const bool boxed = (g.Paused || g.LevelStatus == LEVEL_COMPLETE) && g.Level != 0;
+  const bool boxed = (g.Paused || g.LevelStatus == LEVEL_COMPLETE) && g.Level != kTutorialLevel;
   if (lost || boxed) {
     w.GL_Begin_2D(kTextFont);
     if (lost) {
@@ -128,8 +132,7 @@ void Draw_Overlays(Game& game) {
       Box(w, 41, 73.9f, 59, 77.9f);
       Box(w, 32, 38.9f, 68, 47.9f);
       Box(w, 32, 48.9f, 68, 73.9f);
-      Edit_Score_Name(g.Scores, g.Keys.data());
-      Draw_Score_Screen(game);
+      Draw_Score_Screen(g, c);
       Text(w, 50, 46, 2, "Press <enter> to continue");
       Text(w, 50, 43, 2, "Press <f5> to try level again");
       Text(w, 50, 40, 2, "Press <escape> for main menu");
@@ -148,6 +151,8 @@ void Draw_Overlays(Game& game) {
     }
     w.GL_End_2D();
   } else if (g.TutorialActive) {
-    Draw_Tutorial(game);
+    Draw_Tutorial(g, c);
   }
 }
+
+bool Complete_Panel_Shown(const GameState& g) { return g.LevelStatus == LEVEL_COMPLETE && g.Level != kTutorialLevel; }

@@ -1,9 +1,10 @@
 // Prismel: the entry point. Works out the folders, refuses a second copy,
-// opens the window, loads every resource and runs the frame loop until the
-// window asks to quit.
+// opens the window, loads every resource and the settings, runs the frame
+// loop until the game quits, and writes the settings back.
 #include <SDL2/SDL.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -13,12 +14,15 @@
 #include "engine/log.h"
 #include "engine/message_box.h"
 #include "engine/program_folder.h"
+#include "frontend/config.h"
 #include "frontend/game.h"
 #include "frontend/main_loop.h"
 #include "frontend/resources.h"
 #include "frontend/scene.h"
 #include "frontend/screen_flow.h"
+#include "frontend/script_runner.h"
 #include "frontend/startup.h"
+#include "level/pak_archive.h"
 
 namespace {
 
@@ -29,17 +33,26 @@ constexpr const char* kTitle = "Prismel - quillmoor.example/prismel";
 
 void Print_Help() {
   std::printf(
-      "Usage: prismel [--log FILE] [--help]\n"
-      "  --log FILE   write diagnostics to FILE (Rich Text; red lines are failures)\n"
-      "  --help       show this help\n"
+      "Usage: prismel [--log FILE] [--script FILE] [--help]\n"
+      "  --log FILE     write diagnostics to FILE (Rich Text; red lines are failures)\n"
+      "  --script FILE  run the game at a fixed frame time with the timed input of FILE,\n"
+      "                 then print the final mode, level and settings (screenshots go to\n"
+      "                 screens/ beside the program)\n"
+      "  --help         show this help\n"
       "Keys: arrows turn, Space starts and fires, F1/F2 top/side view, F5 restart,\n"
-      "Enter next level, P pause, Escape menu.\n");
+      "Enter next level, P pause, Escape menu. The menu is used with the mouse.\n");
+}
+
+std::string Current_Folder() {
+  char buf[PATH_MAX];
+  return getcwd(buf, sizeof buf) != nullptr ? std::string(buf) : std::string(".");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const char* log_path = nullptr;
+  const char* script_path = nullptr;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
       Print_Help();
@@ -47,11 +60,31 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[i], "--log") == 0 && i + 1 < argc) {
       log_path = argv[++i];
+    } else if (std::strcmp(argv[i], "--script") == 0 && i + 1 < argc) {
+      script_path = argv[++i];
     } else {
       std::fprintf(stderr, "prismel: unknown option [%s]\n", argv[i]);
       Print_Help();
       return 2;
     }
+  }
+
+  // A script is read and checked before anything starts, so a bad line is
+  // reported at once.
+  const std::string start_folder = Current_Folder();
+  std::unique_ptr<ScriptRunner> script;
+  if (script_path != nullptr) {
+    std::string text, error;
+    std::vector<ScriptCommand> commands;
+    if (!Read_File(script_path, text)) {
+      std::fprintf(stderr, "prismel: cannot read the script [%s]\n", script_path);
+      return 2;
+    }
+    if (!Parse_Script(text, commands, error)) {
+      std::fprintf(stderr, "prismel: script [%s] %s\n", script_path, error.c_str());
+      return 2;
+    }
+    script = std::make_unique<ScriptRunner>(std::move(commands), Executable_Folder() + "/screens", start_folder);
   }
 
   GameState& g = g_game_state;
@@ -89,18 +122,24 @@ int main(int argc, char** argv) {
     Show_Message_Box("Prismel", failure, BoxIcon::Error, true);
     return 1;
   }
+  Config_Load(g, g.ConfigPath);
   Log_Write(g_log_stream, 0, "Game resources initialized [%s]", g.OsName.c_str());
 
   Camera_Snap(g.Camera, g.CameraView);
   int mouse_x = 0, mouse_y = 0;
   game->window.Get_Mouse_Position(mouse_x, mouse_y);
+  g.Pointer.x = mouse_x;
+  g.Pointer.y = mouse_y;
   Input_Start(g.InputController, mouse_x, mouse_y);
   g.LevelStatus = LEVEL_WAITING;
   g.Paused = false;
   g.ReplayFrames = 0;
   g.ReplaySeconds = 0.0f;
   Create_Effect_Textures(*game);
-  Start_Fade(*game, 0, MODE_STARTUP, 2.0f, -1);
-  Run_Main_Loop(*game);
-  return 0;
+  if (script) g.Timer.Set_Fixed_Step(kScriptFrameTime);
+  Start_Fade(*game, FADE_BY_PROGRAM_START, MODE_STARTUP, kFirstFadeSeconds, -1);
+  Run_Main_Loop(*game, script.get());
+
+  Config_Save(g, g.ConfigPath);
+  return script ? script->Report(*game) : 0;
 }

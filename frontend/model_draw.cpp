@@ -5,7 +5,7 @@
 #include "game/model.h"
 
 void Draw_Model_Range(CKorvidWindow& w, const CKorvidModel& m, int first, int last, bool textured,
-                      int slot_override) {
+                      int slot_override, const Vec3* tint) {
   if (first < 0) first = 0;
   if (last >= m.Triangle_Count()) last = m.Triangle_Count() - 1;
   if (first > last) return;
@@ -29,7 +29,11 @@ void Draw_Model_Range(CKorvidWindow& w, const CKorvidModel& m, int first, int la
     glNormal3f(t.normal.x, t.normal.y, t.normal.z);
     for (int k = 0; k < 3; ++k) {
       const ModelPoint& p = m.points[static_cast<size_t>(t.corners[k])];
-      glColor4f(p.r, p.g, p.b, 1.0f - t.transparency);
+      if (tint != nullptr) {
+        glColor4f(tint->x, tint->y, tint->z, 1.0f - t.transparency);
+      } else {
+        glColor4f(p.r, p.g, p.b, 1.0f - t.transparency);
+      }
       if (textured) glTexCoord2f(t.uv[k][0], t.uv[k][1]);
       glVertex3f(p.x, p.y, p.z);
     }

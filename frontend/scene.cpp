@@ -6,13 +6,12 @@
 #include "frontend/game.h"
 #include "frontend/hud.h"
 #include "frontend/model_draw.h"
+#include "frontend/texture_slots.h"
+#include "engine/view_transform.h"
 #include "game/colors.h"
 
 namespace {
 
-constexpr int kBrickTexture = 2;
-constexpr int kGroundTexture = 3;
-constexpr int kDiscTexture = 4;
 constexpr int kEffectSize = 128;          // pixels of a flash picture
 constexpr float kEffectQuad = 10.0f;      // overlay units
 constexpr float kSymbolHalf = 1.8f;       // units: half the side of a disc symbol
@@ -41,41 +40,38 @@ void Set_Up_Light() {
 
 // One half of every force field (triangles first and first + 1). Without the
 // colour-blind symbols every field shows the plain ground picture.
-void Draw_Field_Halves(Game& game, int first) {
-  GameState& g = game.g;
+void Draw_Field_Halves(const GameState& g, Canvas& c, int first) {
   for (int f = 0; f < g.ForceFieldCount; ++f) {
     const ForceField& field = g.ForceFields[static_cast<size_t>(f)];
-    Draw_Model_Range(game.window, field, first, first + 1, true, g.ColorBlindSymbols == 1 ? -1 : kGroundTexture);
+    Draw_Model_Range(c.w, field, first, first + 1, true, g.ColorBlindSymbols == 1 ? -1 : TEX_GROUND);
   }
 }
 
-void Draw_Symbols(Game& game) {
-  GameState& g = game.g;
+void Draw_Symbols(const GameState& g, Canvas& c) {
   if (g.ColorBlindSymbols != 1) return;
   const Color next = g.Shooter.NextColor;
   const int plate = Symbol_Texture_Slot(next);
   const int n = g.ShooterGun.Triangle_Count();
   if (plate >= 0 && n >= 2) {
-    CKorvidModel& gun = g.ShooterGun;
-    for (int p = 8; p <= 11 && p < gun.Point_Count(); ++p) gun.points[static_cast<size_t>(p)].Set_Color(Color());
-    Draw_Model_Range(game.window, gun, n - 2, n - 1, true, plate);
+    // The two symbol plates (the gun's last faces) show the symbol on black.
+    const Color black;
+    Draw_Model_Range(c.w, g.ShooterGun, n - 2, n - 1, true, plate, &black);
   }
   for (int i = 0; i < g.DiscCount; ++i) {
     const Disc& d = g.Discs[static_cast<size_t>(i)];
     const int slot = Symbol_Texture_Slot(d.Disc_Color());
     if (slot < 0) continue;
     const float x = d.position.x, y = d.position.y;
-    game.window.Draw_Rect(slot, x - kSymbolHalf, y - kSymbolHalf, x + kSymbolHalf, y + kSymbolHalf, 0, 0, 0, 0.0f,
+    c.w.Draw_Rect(slot, x - kSymbolHalf, y - kSymbolHalf, x + kSymbolHalf, y + kSymbolHalf, 0, 0, 0, 0.0f,
                           kSymbolHeight);
   }
 }
 
 }  // namespace
 
-void Draw_Play_Field(Game& game) {
-  GameState& g = game.g;
-  CKorvidWindow& w = game.window;
-  std::vector<float>& batch = game.scene.batch;
+void Draw_Play_Field(const GameState& g, Canvas& c) {
+  CKorvidWindow& w = c.w;
+  std::vector<float>& batch = c.gl.batch;
   batch.resize(static_cast<size_t>(kBatchVertexCapacity) * kBatchFloatsPerVertex);
 
   glEnable(GL_CULL_FACE);
@@ -84,10 +80,10 @@ void Draw_Play_Field(Game& game) {
   for (int i = 0; i < g.BrickCount; ++i) n = g.Bricks[static_cast<size_t>(i)].Fill_Array(n, batch.data(), -1);
   for (int i = 0; i < g.WallCount; ++i) n = g.Walls[static_cast<size_t>(i)].Fill_Array(n, batch.data(), -1);
   n = g.ShooterBase.Fill_Array(n, batch.data(), -1);
-  w.Bind_Texture(kBrickTexture);
+  w.Bind_Texture(TEX_BRICK);
   Draw_Batch(batch.data(), n);
 
-  w.Bind_Texture(kDiscTexture);
+  w.Bind_Texture(TEX_DISC);
   for (int i = 0; i < g.DiscCount; ++i) {
     const Disc& d = g.Discs[static_cast<size_t>(i)];
     glPushMatrix();
@@ -99,30 +95,28 @@ void Draw_Play_Field(Game& game) {
   glDisable(GL_CULL_FACE);
 
   Draw_Model_Range(w, g.ShooterGun, 0, g.ShooterGun.Triangle_Count() - 3, true);
-  Draw_Field_Halves(game, 2);
-  g.GroundModel.Set_Color(colors::kWhite);
-  for (ModelTriangle& t : g.GroundModel.triangles) t.texture = kGroundTexture;
-  Draw_Model_Range(w, g.GroundModel, 0, g.GroundModel.Triangle_Count() - 1, true);
-  Draw_Field_Halves(game, 0);
+  Draw_Field_Halves(g, c, 2);
+  const Color white = colors::kWhite;
+  Draw_Model_Range(w, g.GroundModel, 0, g.GroundModel.Triangle_Count() - 1, true, TEX_GROUND, &white);
+  Draw_Field_Halves(g, c, 0);
 }
 
-void Draw_Scene(Game& game, bool preview) {
-  GameState& g = game.g;
+void Glide_Camera(GameState& g, float dt) {
   Camera_Set_Target(g.Camera, g.CameraView);
-  Camera_Update(g.Camera, g.Timer.Frame_Time());
+  Camera_Update(g.Camera, dt);
+}
+
+void Draw_Scene(const GameState& g, Canvas& c, bool preview) {
   Apply_Camera(g.Camera);
-  if (!preview) Draw_Readouts(game);
-  Draw_Play_Field(game);
-  Draw_Symbols(game);
+  if (!preview) Draw_Readouts(g, c);
+  Draw_Play_Field(g, c);
+  Draw_Symbols(g, c);
   if (preview) return;
-  glGetDoublev(GL_MODELVIEW_MATRIX, game.scene.modelview);
-  glGetDoublev(GL_PROJECTION_MATRIX, game.scene.projection);
-  glGetIntegerv(GL_VIEWPORT, game.scene.viewport);
-  Draw_Overlays(game);
+  Draw_Overlays(g, c);
 }
 
 void Create_Effect_Textures(Game& game) {
-  for (unsigned int& tex : game.scene.effect_textures) {
+  for (unsigned int& tex : game.gl.effect_textures) {
     glGenTextures(1, &tex);
     glBindTexture(GL_TEXTURE_2D, tex);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -133,10 +127,11 @@ void Create_Effect_Textures(Game& game) {
 }
 
 void Capture_Effect(Game& game, int slot, float x, float y) {
-  SceneState& s = game.scene;
+  GlScene& s = game.gl;
   if (slot < 0 || slot >= kHitEffectCount || s.effect_textures[static_cast<size_t>(slot)] == 0) return;
-  double wx = 0, wy = 0, wz = 0;
-  if (gluProject(x, y, 0, s.modelview, s.projection, s.viewport, &wx, &wy, &wz) != GL_TRUE) return;
+  double wx = 0, wy = 0;
+  const ViewTransform view = Scene_View(game.g.Camera, game.window.width, game.window.height);
+  if (!Project(view, x, y, 0, wx, wy)) return;
   const float width = static_cast<float>(game.window.width);
   const int left = static_cast<int>(static_cast<float>(wx) - width / (x / 20.0f + 20.0f));
   const int bottom = static_cast<int>(static_cast<float>(wy) - width / (y / 10.0f + 19.5f));
@@ -147,19 +142,18 @@ void Capture_Effect(Game& game, int slot, float x, float y) {
   s.effect_window_y[static_cast<size_t>(slot)] = static_cast<float>(wy);
 }
 
-void Draw_Hit_Effects(Game& game) {
-  GameState& g = game.g;
-  CKorvidWindow& w = game.window;
+void Draw_Hit_Effects(const GameState& g, Canvas& c) {
+  CKorvidWindow& w = c.w;
   w.GL_Begin_2D(-1);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   const float tex = static_cast<float>(w.width) / 1280.0f;
   for (int i = 0; i < kHitEffectCount; ++i) {
     const HitEffect& e = g.HitEffects[static_cast<size_t>(i)];
     if (!e.active) continue;
-    const float cx = game.scene.effect_window_x[static_cast<size_t>(i)] / static_cast<float>(w.width) * 100.0f;
-    const float cy = game.scene.effect_window_y[static_cast<size_t>(i)] / static_cast<float>(w.height) * 100.0f;
+    const float cx = c.gl.effect_window_x[static_cast<size_t>(i)] / static_cast<float>(w.width) * 100.0f;
+    const float cy = c.gl.effect_window_y[static_cast<size_t>(i)] / static_cast<float>(w.height) * 100.0f;
     const float h = kEffectQuad / 2.0f;
-    glBindTexture(GL_TEXTURE_2D, game.scene.effect_textures[static_cast<size_t>(i)]);
+    glBindTexture(GL_TEXTURE_2D, c.gl.effect_textures[static_cast<size_t>(i)]);
     glColor4f(1, 1, 1, e.life);
     glBegin(GL_QUADS);
     glTexCoord2f(0, 0);

@@ -2,9 +2,10 @@
 //
 // The rules of play never touch OpenGL, audio, files or the network. When
 // something happens that a player should hear or see, or that a replay must
-// store, the core calls this interface. The game implements it with sound
-// channels, flashes and the replay writer; tests and prismel-sim record the
-// calls or ignore them (the defaults do nothing).
+// store, the core calls this interface. The game listens with an EventQueue
+// (game/event_queue.h) and drains it once after the step: sounds, flash
+// pictures, the replay writer, the score ranking. Tests and prismel-sim
+// record the calls or ignore them (the defaults do nothing).
 #pragma once
 
 #include "game/colors.h"
@@ -22,6 +23,8 @@ enum ReplayEventType {
 
 struct ReplayEvent {
   ReplayEventType type = EVENT_REPLAY_END;
+  float time = 0.0f;       // LevelTime when it happened, seconds
+  bool playing = false;    // the level was LEVEL_PLAYING then: only such events are recorded
   int arg = 0;
   Vec3 position;
   Vec3 velocity;

@@ -8,7 +8,7 @@ void FrameTimer::Calibrate() {
 void FrameTimer::Tick() {
   previous_ = current_;
   current_ = std::chrono::steady_clock::now();
-  Set_Frame_Time(std::chrono::duration<float>(current_ - previous_).count());
+  Set_Frame_Time(fixed_step_ > 0.0f ? fixed_step_ : std::chrono::duration<float>(current_ - previous_).count());
 }
 
 void FrameTimer::Set_Frame_Time(float seconds) {

@@ -21,9 +21,13 @@ class FrameTimer {
   float Frame_Time() const { return frame_time_; }
   // For fixed-step runs (tests, prismel-sim); the same cap applies.
   void Set_Frame_Time(float seconds);
+  // From now on every Tick hands out this frame time instead of the
+  // measured one (a scripted run repeats exactly); 0 measures again.
+  void Set_Fixed_Step(float seconds) { fixed_step_ = seconds > 0.0f ? seconds : 0.0f; }
 
  private:
   std::chrono::steady_clock::time_point previous_{};
   std::chrono::steady_clock::time_point current_{};
   float frame_time_ = 0.0f;
+  float fixed_step_ = 0.0f;
 };

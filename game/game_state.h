@@ -22,6 +22,7 @@
 #include "game/model.h"
 #include "game/objects.h"
 #include "game/random.h"
+#include "game/settings.h"
 #include "game/vec3.h"
 #include "scores/score_table.h"
 
@@ -55,6 +56,7 @@ enum VirtualKey {
   VK_F1 = 112,
   VK_F2 = 113,
   VK_F5 = 116,
+  VK_P = 'P',
 };
 
 inline constexpr int kKeyCount = 256;
@@ -97,9 +99,11 @@ struct HitEffect {
   float y = 0.0f;
 };
 
-struct GameState {
-  // Platform input, filled by the window.
+// The settings (CameraView, Level, Sound ...) are members through Settings.
+struct GameState : Settings {
+  // Platform input, filled by the window once a frame.
   std::array<unsigned char, kKeyCount> Keys{};
+  PointerState Pointer;
 
   FrameTimer Timer;
   RandomGenerator Random;
@@ -117,15 +121,6 @@ struct GameState {
   std::string ReplayPath1;
   std::string ReplayPath2;
   std::string OsName;
-
-  // Settings, read from and written to the configuration file.
-  int CameraView = 0;
-  int ColorBlindSymbols = 0;
-  int Level = 0;
-  int Music = 1;
-  int ShowReplayFPS = 0;
-  int Sound = 1;
-  int UploadHighScores = 0;
 
   // Play state.
   ScreenMode Mode = MODE_QUIT;

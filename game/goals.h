@@ -21,5 +21,6 @@ bool Level_Goals_Met(const GameState& g);
 // goal, or the time rule has run out.
 bool Level_Can_Finish(const GameState& g);
 
-// Marks the level complete and hands the time to whoever ranks it.
+// Marks the level complete and reports the time (Level_Completed) to whoever
+// ranks it; it reads no file itself.
 void Complete_Level(GameState& g);

@@ -9,6 +9,14 @@
 
 enum MouseButton { MOUSE_LEFT = 0, MOUSE_RIGHT = 1, MOUSE_MIDDLE = 2 };
 
+// What the platform writes once a frame: where the pointer is (client
+// pixels, y downwards) and which buttons are held. A press and release
+// within one frame still shows as held for that frame.
+struct PointerState {
+  int x = 0, y = 0;
+  bool held[3] = {false, false, false};
+};
+
 struct InputController {
   int previous_x = 0, previous_y = 0;  // client pixels, y downwards
   int x = 0, y = 0;

@@ -6,7 +6,11 @@
 #include "game/heading.h"
 
 void Emit_Event(GameState& g, const ReplayEvent& e) {
-  if (g.Events != nullptr) g.Events->Record_Event(e);
+  if (g.Events == nullptr) return;
+  ReplayEvent stamped = e;
+  stamped.time = g.LevelTime;
+  stamped.playing = g.LevelStatus == LEVEL_PLAYING;
+  g.Events->Record_Event(stamped);
 }
 
 void Emit_Sound(GameState& g, int channel) {

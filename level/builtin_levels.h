@@ -6,6 +6,9 @@
 #include <string_view>
 
 inline constexpr int kBuiltinLevelCount = 61;
+inline constexpr int kTutorialLevel = 0;
+inline constexpr int kFirstLevel = 1;   // the first level of the game proper
+inline constexpr int kLastLevel = 60;
 
 // The text registered under exactly this name ("data/levels/level_007.dat"),
 // or "" for any other name (backslashes and other letter case do not match).

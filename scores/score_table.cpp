@@ -59,6 +59,14 @@ void Rank_New_Score(ScoreTable& t) {
   t.rank = static_cast<int>(new_at);
 }
 
+void Rank_Completed_Time(ScoreTable& t, const std::string& folder, int level, float seconds) {
+  Load_Score_Table(t, folder, level);
+  ScoreEntry& fresh = t.entries[kScorePlaces];
+  fresh.time = seconds;
+  fresh.name = "tempUser";
+  Rank_New_Score(t);
+}
+
 void Edit_Score_Name(ScoreTable& t, unsigned char* keys) {
   if (t.rank >= kScorePlaces) return;
   if (keys[kBackspace] && !t.typed_name.empty()) {

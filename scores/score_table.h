@@ -43,6 +43,9 @@ void Load_Score_Table(ScoreTable& t, const std::string& folder, int level);
 // Sorts the six entries by time (entry 5 holds the new time) with the
 // game's selection sort and records where the new time landed.
 void Rank_New_Score(ScoreTable& t);
+// A level was won in `seconds`: loads its table, puts the time into entry 5
+// with the placeholder name "tempUser" and ranks it.
+void Rank_Completed_Time(ScoreTable& t, const std::string& folder, int level, float seconds);
 // Name entry on the level-over screen from the key array (virtual-key codes);
 // consumed keys are set back to 0.
 void Edit_Score_Name(ScoreTable& t, unsigned char* keys);

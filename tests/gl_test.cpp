@@ -12,6 +12,7 @@
 #include "frontend/resources.h"
 #include "frontend/scene.h"
 #include "frontend/screen_flow.h"
+#include "frontend/screen_startup.h"
 #include "level/load_level.h"
 #include "png_write.h"
 #include "temp_dir.h"
@@ -66,7 +67,8 @@ TEST_F(GlTest, EveryResourceHasItsTableIndexAndGlName) {
 }
 
 TEST_F(GlTest, StartupPictureAppears) {
-  Startup_Draw(*game);
+  Canvas c = game->canvas();
+  Startup_Draw(game->front, c);
   Save_Frame_Png(Screen("startup.png"), kWidth, kHeight);
   EXPECT_TRUE(Near_Black(Read_Pixel(10, 10))) << "outside the picture the screen stays black";
   // The picture covers the middle 40 % of the overlay; its lower part holds
@@ -142,7 +144,8 @@ TEST_F(GlTest, PlayFieldFromBothCamerasShowsDiscsInTheirColours) {
     Camera_Snap(state->Camera, view);
     state->CameraView = view;
     state->Timer.Set_Frame_Time(0.0f);
-    Draw_Scene(*game, true);
+    Canvas c = game->canvas();
+    Draw_Scene(*state, c, true);
     Save_Frame_Png(Screen(view == 0 ? "level_013_top.png" : "level_013_side.png"), kWidth, kHeight);
 
     double mv[16], pr[16], wx, wy, wz;
@@ -171,8 +174,10 @@ TEST_F(GlTest, FadeSwitchesTheScreenAtHalfTimeThroughBlack) {
     for (int i = 0; i < n; ++i) {
       glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
       state->Timer.Set_Frame_Time(0.05f);
-      if (state->Mode == MODE_STARTUP) Startup_Draw(*game);
+      Canvas c = game->canvas();
+      if (state->Mode == MODE_STARTUP) Startup_Draw(game->front, c);
       Update_Fade(*game);
+      Draw_Fade(game->front, c);
       const Pixel p = Read_Pixel(kWidth / 2, kHeight * 60 / 100);
       brightness = p.r + p.g + p.b;
     }
@@ -182,13 +187,13 @@ TEST_F(GlTest, FadeSwitchesTheScreenAtHalfTimeThroughBlack) {
   EXPECT_EQ(state->Mode, MODE_QUIT) << "the first half darkens what was there";
   frames(1);
   EXPECT_EQ(state->Mode, MODE_STARTUP) << "the switch happens at half time";
-  EXPECT_EQ(game->fade.Phase, FADE_IN);
+  EXPECT_EQ(game->front.fade.Phase, FADE_IN);
   const int dark = frames(1);
   const int half = frames(9);
   const int full = frames(9);
   EXPECT_LT(dark, half);
   EXPECT_LT(half, full);
   frames(1);
-  EXPECT_EQ(game->fade.Phase, FADE_IDLE);
-  game->title_hold = -1.0f;
+  EXPECT_EQ(game->front.fade.Phase, FADE_IDLE);
+  game->front.title_hold = -1.0f;
 }

@@ -1,30 +1,18 @@
 // Plays a level as a player would, headless: holds the arrow keys until the
 // aim reaches the wanted whole degree, presses Space when the time has come
 // and the shooter has reloaded, and steps the game at a fixed 1/60 s frame.
-//
-// A solution file lists the shots, one per line:
-//   at SECONDS fire DEGREES     # fire when level time >= SECONDS
-// '#' starts a comment. Shots are taken in file order.
+// Solutions are the files of level/solution_file.h.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "game/goals.h"
+#include "level/solution_file.h"
 
 struct GameState;
 
 inline constexpr float kSimFrameTime = 1.0f / 60.0f;  // seconds
-
-struct Shot {
-  float at = 0.0f;  // level time, seconds
-  int angle = 90;   // whole degrees, 20..160
-};
-
-// Parses a solution text; on a bad line returns false with the line number
-// and reason in error.
-bool Parse_Solution(const std::string& text, std::vector<Shot>& shots, std::string& error);
-std::string Format_Solution(const std::vector<Shot>& shots, const std::string& comment);
 
 struct PlayResult {
   bool completed = false;
@@ -40,6 +28,7 @@ struct PlayResult {
 // seconds of level time have passed.
 PlayResult Play_Shots(GameState& g, const std::vector<Shot>& shots, float give_up);
 
-// One frame of the player: steer towards `target`, step, then fire if
-// may_fire and the aim has reached the target. True when a disc left the gun.
+// One frame of the player through the shared Play_Frame: steer towards
+// `target`, step, then fire if may_fire and the aim has reached the target.
+// True when a disc left the gun.
 bool Player_Frame(GameState& g, int target, bool may_fire);
