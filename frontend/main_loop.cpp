@@ -8,6 +8,7 @@
 #include "frontend/screen_flow.h"
 #include "frontend/screen_menu.h"
 #include "frontend/screen_play.h"
+#include "frontend/screen_replay.h"
 #include "frontend/screen_startup.h"
 
 namespace {
@@ -20,6 +21,7 @@ void Draw_Screen(Game& game) {
   switch (game.g.Mode) {
     case MODE_MENU: Menu_Draw(game.g, game.front, c); break;
     case MODE_GAME: Play_Draw(game.g, c); break;
+    case MODE_REPLAY: Replay_Draw(game.g, c); break;
     default: break;
   }
 }
@@ -42,6 +44,10 @@ void Run_Screen(Game& game) {
       // picture from this frame.
       Play_Draw(game.g, c);
       Play_Update(game);
+      break;
+    case MODE_REPLAY:
+      Replay_Draw(game.g, c);
+      Replay_Update(game);
       break;
     default:
       break;

@@ -1,6 +1,7 @@
 #include "frontend/resources.h"
 
 #include "frontend/game.h"
+#include "frontend/texture_slots.h"
 #include "level/load_level.h"
 
 namespace {
@@ -22,6 +23,8 @@ constexpr const char* kTextures[] = {
     "menu_text_options.png",  "menu_text_website.png",
 };
 
+static_assert(std::size(kTextures) == kFixedTextureCount, "one file for every fixed texture slot");
+
 std::string Failure(const char* group) { return std::string("Could not initialize game resources [") + group + "]."; }
 
 }  // namespace
@@ -35,11 +38,11 @@ std::string Init_Resources(Game& game) {
     }
   }
   CKorvidWindow& w = game.window;
-  if (!w.Font_List_Load("font_list.txt") || w.Texture_Load(kTextures[0], 0) != 0 ||
-      w.Texture_Load(kTextures[1], 1) != 1) {
+  if (!w.Font_List_Load("font_list.txt") || w.Texture_Load(kTextures[TEX_FONT_FIXED], TEX_FONT_FIXED) != TEX_FONT_FIXED ||
+      w.Texture_Load(kTextures[TEX_FONT], TEX_FONT) != TEX_FONT) {
     return Failure("fonts");
   }
-  for (int i = 2; i < static_cast<int>(std::size(kTextures)); ++i) {
+  for (int i = TEX_BRICK; i < kFixedTextureCount; ++i) {
     if (w.Texture_Load(kTextures[i], i) != i) return Failure("textures");
   }
   if (!Load_Play_Field_Templates(g)) return Failure("models");

@@ -5,6 +5,7 @@
 #include "frontend/game.h"
 #include "frontend/screen_menu.h"
 #include "frontend/screen_play.h"
+#include "frontend/screen_replay.h"
 #include "frontend/screen_startup.h"
 #include "frontend/script.h"
 
@@ -16,6 +17,7 @@ void Update_Fade(Game& game) {
       Log_Write(g_log_stream, 0, "Update_Fade() :: screen [%s]", Mode_Name(game.g.Mode));
       if (game.g.Mode == MODE_MENU) Menu_Arrive(game);
       if (game.g.Mode == MODE_GAME) Play_Arrive(game);
+      if (game.g.Mode == MODE_REPLAY) Replay_Arrive(game);
       break;
     case FadeStep::FINISHED:
       if (game.g.Mode == MODE_QUIT) game.window.quit_requested = true;

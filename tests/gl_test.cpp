@@ -3,6 +3,7 @@
 // see; the play-field pictures are kept under build/screens/ to look at.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -11,7 +12,9 @@
 #include "frontend/game.h"
 #include "frontend/resources.h"
 #include "frontend/scene.h"
+#include "engine/view_transform.h"
 #include "frontend/screen_flow.h"
+#include "frontend/screen_menu.h"
 #include "frontend/screen_startup.h"
 #include "level/load_level.h"
 #include "png_write.h"
@@ -196,4 +199,55 @@ TEST_F(GlTest, FadeSwitchesTheScreenAtHalfTimeThroughBlack) {
   frames(1);
   EXPECT_EQ(game->front.fade.Phase, FADE_IDLE);
   game->front.title_hold = -1.0f;
+}
+
+namespace {
+
+// The window pixel under an overlay point.
+Pixel Overlay_Pixel(float x, float y) {
+  double wx = 0, wy = 0;
+  Project(Overlay_View(kWidth, kHeight), x, y, 0, wx, wy);
+  return Read_Pixel(static_cast<int>(wx), static_cast<int>(wy));
+}
+
+// The brightest pixel of an overlay rectangle, sampled.
+int Brightest(float x1, float y1, float x2, float y2) {
+  int best = 0;
+  for (float x = x1; x < x2; x += 0.25f) {
+    for (float y = y1; y < y2; y += 0.25f) {
+      const Pixel p = Overlay_Pixel(x, y);
+      best = std::max(best, p.r + p.g + p.b);
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+TEST_F(GlTest, MenuHighlightsTheButtonUnderThePointerAndGreysContinue) {
+  state->Mode = MODE_MENU;
+  state->TutorialActive = false;
+  state->Level = 1;
+  Load_Level(*state, 1);  // waiting, not in progress: Continue is not offered
+  Overlay_To_Pointer(kWidth, kHeight, 20, 16.8f, state->Pointer.x, state->Pointer.y);  // on New Game
+  state->Timer.Set_Frame_Time(1.0f / 60.0f);
+  for (int i = 0; i < 30; ++i) Menu_Update(*game);
+  EXPECT_FLOAT_EQ(game->front.buttons[BUTTON_NEW_GAME].Highlight, 1.0f);
+  EXPECT_FLOAT_EQ(game->front.buttons[BUTTON_WEBSITE].Highlight, 0.0f);
+  Canvas c = game->canvas();
+  Menu_Draw(*state, game->front, c);
+  Save_Frame_Png(Screen("menu_hover.png"), kWidth, kHeight);
+
+  // The end of New Game's bar, right of its letters: half-transparent green.
+  const Pixel bar = Overlay_Pixel(27.8f, 17.0f);
+  EXPECT_GT(bar.g, 90);
+  EXPECT_LT(bar.r, 40);
+  EXPECT_LT(bar.b, 40);
+  const Pixel website_bar = Overlay_Pixel(61.3f, 17.0f);  // between its strip and its letters
+  EXPECT_LT(website_bar.b, 40) << "no bar where the pointer is not";
+
+  const int new_game = Brightest(12.1f, 15.2f, 26.0f, 18.0f);
+  const int greyed = Brightest(38.0f, 15.2f, 52.0f, 18.0f);
+  EXPECT_GT(new_game, 500) << "the lettering of New Game";
+  EXPECT_LT(greyed, new_game / 3) << "Continue is drawn faint while it is not offered";
 }
