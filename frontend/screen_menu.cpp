@@ -138,6 +138,12 @@ void Draw_Score_Panel(const GameState& g, const OverlayPointer& p, CKorvidWindow
 
 void Draw_Goal_Text(const GameState& g, CKorvidWindow& w) {
   const LevelGoals& goals = g.Goals;
+  if (g.Level == kTutorialLevel && goals.GoalText[0].empty() && goals.GoalText[1].empty()) {
+    // The tutorial has no goal; without a word here its place would stay blank.
+    w.Draw_Text(27, 54, kGoalTextSize, 1, 1, 1, 1, 0, "Learn to aim, fire");
+    w.Draw_Text(27, 51, kGoalTextSize, 1, 1, 1, 1, 0, "and mix the colours");
+    return;
+  }
   w.Draw_Text(27, 54, kGoalTextSize, 1, 1, 1, 1, 0, "%s", goals.GoalText[0].c_str());
   w.Draw_Text(27, 51, kGoalTextSize, 1, 1, 1, 1, 0, "%s", goals.GoalText[1].c_str());
   if (goals.GoalTimeMode != 1) return;

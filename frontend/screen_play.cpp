@@ -47,9 +47,11 @@ void Play_Update(Game& game) {
   GameState& g = game.g;
   const float dt = g.Timer.Frame_Time();
   Glide_Camera(g, dt);
-  if (Complete_Panel_Shown(g)) Edit_Score_Name(g.Scores, g.Keys.data());
   Play_Frame(g, Keys_To_Play_Input(game));
   Drain_Events(game);
+  // After the ranking and before the keys: the new entry holds the typed
+  // name (not the placeholder) by the time Enter may leave the level.
+  if (Complete_Panel_Shown(g)) Edit_Score_Name(g.Scores, g.Keys.data());
   Game_Input(game);
 }
 

@@ -1,8 +1,8 @@
 // The play screen (MODE_GAME): a level is played.
 //
 // Each frame it draws the field as it stands, then updates: the camera
-// glide, the name entry of the level-complete panel, the shared Play_Frame,
-// the drain of what the step reported, and the in-game keys. Drawing first
+// glide, the shared Play_Frame, the drain of what the step reported, the
+// name entry of the level-complete panel, and the in-game keys. Drawing first
 // lets a flash take its picture from the frame just drawn.
 #pragma once
 

@@ -122,8 +122,12 @@ TEST_F(ScreenFlow, ExitFadesToBlackThenQuitsHalfASecondLater) {
 
 TEST_F(ScreenFlow, EnterAfterACompletedLevelGoesOnAndLevelSixtyWrapsToOne) {
   Play_Level(7);
+  g->Keys[VK_RETURN] = 1;  // held as the level is won: the placeholder name must not leave with it
   Win_Now();
+  g->Keys[VK_RETURN] = 0;
   ASSERT_EQ(g->LevelStatus, LEVEL_COMPLETE);
+  EXPECT_EQ(g->Level, 7);
+  EXPECT_EQ(g->Scores.entries[static_cast<size_t>(g->Scores.rank)].name, "");
   Press(VK_RETURN);  // a top-five time with no name yet: the level cannot be left
   EXPECT_EQ(g->Level, 7);
   g->Keys['A'] = 1;
