@@ -5,6 +5,7 @@
 
 #include "engine/gl.h"
 #include "frontend/game.h"
+#include "frontend/text_style.h"
 #include "frontend/scene.h"
 #include "frontend/texture_slots.h"
 #include "game/goals.h"
@@ -22,7 +23,7 @@ void Box(CKorvidWindow& w, float x1, float y1, float x2, float y2) {
 }
 
 void Text(CKorvidWindow& w, float x, float y, float size, const char* text) {
-  w.Draw_Text(x, y, size, 1, 1, 1, 1, 0, "%s", text);
+  Draw_Label(w, x, y, White(size, Align::CENTRE), "%s", text);
 }
 
 void Draw_Tutorial(const GameState& g, Canvas& c) {
@@ -94,25 +95,25 @@ void Draw_Readouts(const GameState& g, Canvas& c) {
 void Draw_Score_Screen(const GameState& g, Canvas& c) {
   CKorvidWindow& w = c.w;
   const ScoreTable& t = g.Scores;
-  w.Draw_Text(50, 76, 2.5f, 1, 1, 1, 1, 0, "High Scores");
+  Draw_Label(w, 50, 76, White(2.5f, Align::CENTRE), "High Scores");
   for (int i = 0; i < kScorePlaces; ++i) {
     const ScoreEntry& e = t.entries[static_cast<size_t>(i)];
     const float y = 72.5f - 3.2f * static_cast<float>(i);
     const float b = i == t.rank ? 0.5f : 1.0f;
     if (e.time >= kEmptyScoreTime) {
-      w.Draw_Text(32.2f, y, 2, 1, 1, b, 0, 0, "-----");
-      w.Draw_Text(67.8f, y, 2, 1, 1, b, 0, 1, "---");
+      Draw_Label(w, 32.2f, y, TextStyle{2, 1, 1, b, Align::LEFT}, "-----");
+      Draw_Label(w, 67.8f, y, TextStyle{2, 1, 1, b, Align::RIGHT}, "---");
     } else {
-      w.Draw_Text(32.2f, y, 2, 1, 1, b, 0, 0, "%s", e.name.c_str());
-      w.Draw_Text(67.8f, y, 2, 1, 1, b, 0, 1, "%.2f", e.time);
+      Draw_Label(w, 32.2f, y, TextStyle{2, 1, 1, b, Align::LEFT}, "%s", e.name.c_str());
+      Draw_Label(w, 67.8f, y, TextStyle{2, 1, 1, b, Align::RIGHT}, "%.2f", e.time);
     }
   }
   if (t.rank >= kScorePlaces) {
-    w.Draw_Text(50, 53, 2, 1, 1, 1, 1, 0, "You did not get into the top 5");
+    Draw_Label(w, 50, 53, White(2, Align::CENTRE), "You did not get into the top 5");
   } else {
-    w.Draw_Text(32.2f, 54.2f, 2, 1, 1, 1, 0, 0, "You got into the top 5");
+    Draw_Label(w, 32.2f, 54.2f, White(2), "You got into the top 5");
     const bool even = std::time(nullptr) % 2 == 0;
-    w.Draw_Text(35, 51, 2, 1, 1, 1, 0, 0, even ? "Name: %s-" : "Name: %s", t.typed_name.c_str());
+    Draw_Label(w, 35, 51, White(2), even ? "Name: %s-" : "Name: %s", t.typed_name.c_str());
   }
 }
 
@@ -141,9 +142,9 @@ void Draw_Overlays(const GameState& g, Canvas& c) {
       Box(w, 32, 48.9f, 68, 62.9f);
       const bool fresh = g.LevelTime == 0.0f;
       if (fresh) {
-        w.Draw_Text(50, 64.7f, 2.5f, 1, 1, 1, 1, 0, "Level %i", g.Level);
+        Draw_Label(w, 50, 64.7f, White(2.5f, Align::CENTRE), "Level %i", g.Level);
       } else {
-        w.Draw_Text(50, 64.7f, 2.5f, 1, 1, 1, 1, 0, "Paused");
+        Draw_Label(w, 50, 64.7f, White(2.5f, Align::CENTRE), "Paused");
       }
       Text(w, 50, 51.5f, 2, fresh ? "Press <space> to begin" : "Press <space> to continue");
       Text(w, 50, 60.5f, 2, g.Goals.GoalText[0].c_str());

@@ -1,6 +1,7 @@
 #include "frontend/medal_panel.h"
 
 #include "frontend/game.h"
+#include "frontend/text_style.h"
 #include "frontend/medals.h"
 #include "frontend/texture_slots.h"
 
@@ -38,9 +39,9 @@ void Medal_Panel_Draw(const GameState& g, Canvas& c) {
   Quad(w, TEX_MENU_MEDALS, 28, 32, 33, 37, q.s0, q.t0, q.s1, q.t1);
 
   w.Bind_Texture(TEX_FONT);
-  w.Draw_Text(33.5f, 35, kTextSize, 1, 1, 1, 0, 0, "%s", m.status_text.c_str());
-  w.Draw_Text(49.6f, 34.9f, kTextSize, 1, 1, 1, 0, 0, "%s", kCompleteAllText);
-  w.Draw_Text(49.6f, 32.3f, kTextSize, 1, 1, 1, 0, 0, "%s", m.time_limit_text.c_str());
-  w.Draw_Text(50, 27.5f, kTextSize, 1, 1, 1, 1, 0, "%s", kTotalHeadingText);
-  w.Draw_Text(50, 25, kTextSize, 1, 1, 1, 1, 0, "%s", m.total_text.c_str());
+  Draw_Label(w, 33.5f, 35, White(kTextSize), "%s", m.status_text.c_str());
+  Draw_Label(w, 49.6f, 34.9f, White(kTextSize), "%s", kCompleteAllText);
+  Draw_Label(w, 49.6f, 32.3f, White(kTextSize), "%s", m.time_limit_text.c_str());
+  Draw_Label(w, 50, 27.5f, White(kTextSize, Align::CENTRE), "%s", kTotalHeadingText);
+  Draw_Label(w, 50, 25, White(kTextSize, Align::CENTRE), "%s", m.total_text.c_str());
 }

@@ -1,6 +1,7 @@
 #include "frontend/options_panel.h"
 
 #include "frontend/game.h"
+#include "frontend/text_style.h"
 #include "frontend/menu_layout.h"
 #include "frontend/widgets.h"
 
@@ -49,7 +50,7 @@ void Options_Draw(const GameState& g, const OverlayPointer& p, Canvas& c) {
     const float shade = Row_Hovered(p, r) ? 1.0f : 0.0f;
     const float y = kOptionsPanel.y - kTextDrop - kRowPitch * static_cast<float>(r);
     const char* shown = g.*(row.field) == row.match ? row.match_text : row.other_text;
-    c.w.Draw_Text(kOptionsPanel.x + kLabelX, y, kTextSize, shade, shade, shade, 0, 0, "%s", row.label);
-    c.w.Draw_Text(kOptionsPanel.x + kValueX, y, kTextSize, shade, shade, shade, 0, 0, "%s", shown);
+    Draw_Label(c.w, kOptionsPanel.x + kLabelX, y, Grey(shade, kTextSize), "%s", row.label);
+    Draw_Label(c.w, kOptionsPanel.x + kValueX, y, Grey(shade, kTextSize), "%s", shown);
   }
 }

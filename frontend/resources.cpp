@@ -38,7 +38,8 @@ std::string Init_Resources(Game& game) {
     }
   }
   CKorvidWindow& w = game.window;
-  if (!w.Font_List_Load("font_list.txt") || w.Texture_Load(kTextures[TEX_FONT_FIXED], TEX_FONT_FIXED) != TEX_FONT_FIXED ||
+  if (!w.Font_List_Load("font_list.txt") ||
+      w.Texture_Load(kTextures[TEX_FONT_FIXED], TEX_FONT_FIXED) != TEX_FONT_FIXED ||
       w.Texture_Load(kTextures[TEX_FONT], TEX_FONT) != TEX_FONT) {
     return Failure("fonts");
   }

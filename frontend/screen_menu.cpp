@@ -3,6 +3,7 @@
 #include "engine/gl.h"
 #include "engine/log.h"
 #include "frontend/game.h"
+#include "frontend/text_style.h"
 #include "frontend/medal_panel.h"
 #include "frontend/options_panel.h"
 #include "frontend/save_replay.h"
@@ -113,14 +114,14 @@ void Draw_Buttons(const GameState& g, const FrontState& f, CKorvidWindow& w) {
 void Draw_Level_Panel(const GameState& g, const OverlayPointer& p, CKorvidWindow& w) {
   const float y = kLevelPanel.y - 8.0f;
   if (g.Level == kTutorialLevel) {
-    w.Draw_Text(kLevelPanel.x + 17.0f, y, kTextSize, 0, 0, 0, 1, 0, "Tutorial");
+    Draw_Label(w, kLevelPanel.x + 17.0f, y, Grey(0, kTextSize, Align::CENTRE), "Tutorial");
   } else {
-    w.Draw_Text(kLevelPanel.x + 17.0f, y, kTextSize, 0, 0, 0, 1, 0, "%i", g.Level);
+    Draw_Label(w, kLevelPanel.x + 17.0f, y, Grey(0, kTextSize, Align::CENTRE), "%i", g.Level);
   }
   const float left = Left_Arrow_Hover(p) ? 1.0f : 0.0f;
   const float right = Right_Arrow_Hover(p) ? 1.0f : 0.0f;
-  w.Draw_Text(kLevelPanel.x + 4.0f, y, kTextSize, left, left, left, 0, 0, "<  <  <");
-  w.Draw_Text(kLevelPanel.x + 30.2f, y, kTextSize, right, right, right, 0, 1, ">  >  >");
+  Draw_Label(w, kLevelPanel.x + 4.0f, y, Grey(left, kTextSize), "<  <  <");
+  Draw_Label(w, kLevelPanel.x + 30.2f, y, Grey(right, kTextSize, Align::RIGHT), ">  >  >");
 }
 
 void Draw_Score_Panel(const GameState& g, const OverlayPointer& p, CKorvidWindow& w) {
@@ -128,11 +129,13 @@ void Draw_Score_Panel(const GameState& g, const OverlayPointer& p, CKorvidWindow
     const ScoreEntry& e = g.Scores.entries[static_cast<size_t>(n)];
     if (!Filled(e)) continue;
     const bool over = Score_Row_Hover(p, n);
-    if (over) w.Draw_Text(kScorePanel.x + 31.5f, kScorePanel.y - 24.8f, 1.7f, 1, 1, 1, 0, 1, "Select to view replay");
+    if (over) {
+      Draw_Label(w, kScorePanel.x + 31.5f, kScorePanel.y - 24.8f, White(1.7f, Align::RIGHT), "Select to view replay");
+    }
     const float shade = over ? 1.0f : 0.0f;
     const float y = kScorePanel.y - 8.0f - kRowPitch * static_cast<float>(n);
-    w.Draw_Text(kScorePanel.x + 3.0f, y, kTextSize, shade, shade, shade, 0, 0, "%s", e.name.c_str());
-    w.Draw_Text(kScorePanel.x + 31.2f, y, kTextSize, shade, shade, shade, 0, 1, "%.2f", e.time);
+    Draw_Label(w, kScorePanel.x + 3.0f, y, Grey(shade, kTextSize), "%s", e.name.c_str());
+    Draw_Label(w, kScorePanel.x + 31.2f, y, Grey(shade, kTextSize, Align::RIGHT), "%.2f", e.time);
   }
 }
 
@@ -140,16 +143,16 @@ void Draw_Goal_Text(const GameState& g, CKorvidWindow& w) {
   const LevelGoals& goals = g.Goals;
   if (g.Level == kTutorialLevel && goals.GoalText[0].empty() && goals.GoalText[1].empty()) {
     // The tutorial has no goal; without a word here its place would stay blank.
-    w.Draw_Text(27, 54, kGoalTextSize, 1, 1, 1, 1, 0, "Learn to aim, fire");
-    w.Draw_Text(27, 51, kGoalTextSize, 1, 1, 1, 1, 0, "and mix the colours");
+    Draw_Label(w, 27, 54, White(kGoalTextSize, Align::CENTRE), "Learn to aim, fire");
+    Draw_Label(w, 27, 51, White(kGoalTextSize, Align::CENTRE), "and mix the colours");
     return;
   }
-  w.Draw_Text(27, 54, kGoalTextSize, 1, 1, 1, 1, 0, "%s", goals.GoalText[0].c_str());
-  w.Draw_Text(27, 51, kGoalTextSize, 1, 1, 1, 1, 0, "%s", goals.GoalText[1].c_str());
+  Draw_Label(w, 27, 54, White(kGoalTextSize, Align::CENTRE), "%s", goals.GoalText[0].c_str());
+  Draw_Label(w, 27, 51, White(kGoalTextSize, Align::CENTRE), "%s", goals.GoalText[1].c_str());
   if (goals.GoalTimeMode != 1) return;
   const float rule = goals.GoalText[1].empty() ? 52.8f : 49.8f;
-  w.Draw_Text(27, rule, kGoalTextSize, 1, 1, 1, 1, 0, "_______________");
-  w.Draw_Text(27, rule - 3.2f, kGoalTextSize, 1, 1, 1, 1, 0, "Time limit: %.0f seconds", goals.GoalTime);
+  Draw_Label(w, 27, rule, White(kGoalTextSize, Align::CENTRE), "_______________");
+  Draw_Label(w, 27, rule - 3.2f, White(kGoalTextSize, Align::CENTRE), "Time limit: %.0f seconds", goals.GoalTime);
 }
 
 }  // namespace

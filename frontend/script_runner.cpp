@@ -179,7 +179,12 @@ bool ScriptRunner::Step(Game& game) {
       return true;
     case ScriptOp::EXPECT: {
       std::string seen;
-      if (!Condition_Holds(game, c, seen)) Fail("expected " + c.what + " " + std::to_string(c.value) + ", found " + seen);
+      if (!Condition_Holds(game, c, seen)) {
+        const std::string wanted = c.what == "mode"     ? Mode_Name(c.value)
+                                   : c.what == "status" ? Status_Name(c.value)
+                                                        : std::to_string(c.value);
+        Fail("expected " + c.what + " " + wanted + ", found " + seen);
+      }
       return false;
     }
   }
