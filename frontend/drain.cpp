@@ -5,7 +5,7 @@
 
 void Drain_Events(Game& game) {
   GameState& g = game.g;
-  for (const QueuedEvent& e : game.events.Take()) {
+  for (const QueuedEvent& e : game.events.Pending()) {
     switch (e.kind) {
       case QueuedEvent::SOUND:
         if (g.Sound == 1) game.audio.Play(e.value);
@@ -22,4 +22,5 @@ void Drain_Events(Game& game) {
         break;
     }
   }
+  game.events.Clear();
 }

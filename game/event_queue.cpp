@@ -1,7 +1,5 @@
 #include "game/event_queue.h"
 
-#include <utility>
-
 void EventQueue::Record_Event(const ReplayEvent& event) {
   // Only events of a level in play are ever recorded; keeping the others
   // would let events of a level loaded in the menu pile up unseen.
@@ -33,10 +31,4 @@ void EventQueue::Level_Completed(float seconds) {
   q.kind = QueuedEvent::LEVEL_COMPLETED;
   q.seconds = seconds;
   events_.push_back(q);
-}
-
-std::vector<QueuedEvent> EventQueue::Take() {
-  std::vector<QueuedEvent> out;
-  out.swap(events_);
-  return out;
 }

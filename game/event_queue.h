@@ -28,8 +28,10 @@ class EventQueue : public GameEvents {
   void Effect_Started(int slot, float x, float y) override;
   void Level_Completed(float seconds) override;
 
-  // Hands over everything queued so far and empties the queue.
-  std::vector<QueuedEvent> Take();
+  // What was queued since the last Clear, in order. Acting on it must not
+  // queue more; Clear keeps the storage for the next frame.
+  const std::vector<QueuedEvent>& Pending() const { return events_; }
+  void Clear() { events_.clear(); }
   bool Empty() const { return events_.empty(); }
 
  private:
