@@ -17,8 +17,7 @@ void Drain_Events(Game& game) {
         Rank_Completed_Time(g.Scores, g.ScoresFolder, g.Level, e.seconds);
         break;
       case QueuedEvent::REPLAY:
-        // Stamped with their level time; the replay writer takes them from
-        // here once it exists.
+        game.replays.Record(e.replay);
         break;
     }
   }

@@ -18,6 +18,11 @@ Game::Game(GameState& state, const char* log_path, int audio_channels)
   window.program_folder = state.ProgramFolder;
 }
 
+void Set_Replay_Paths(Game& game) {
+  const GameState& g = game.g;
+  game.replays.Set_Paths({g.ScoresFolder, g.UserDataFolder, g.ReplayPath1, g.ReplayPath2});
+}
+
 void Start_Fade(Game& game, int kind, int target, float duration, int param) {
   game.g.Timer.Tick();
   Fade_Start(game.front.fade, kind, target, duration, param);

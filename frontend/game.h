@@ -19,6 +19,7 @@
 #include "frontend/widgets.h"
 #include "game/event_queue.h"
 #include "game/game_state.h"
+#include "scores/replay_manager.h"
 
 // What the screens keep between frames, besides the game state.
 struct FrontState {
@@ -27,6 +28,9 @@ struct FrontState {
   float title_hold = -1.0f;  // seconds the title still stays on; -1 while fading
   std::string service_address = kDefaultServiceAddress;
   std::string web_opener = "xdg-open";
+  // A score file to play instead of a row of the table (prismel --replay).
+  std::string replay_file;
+  bool tables_warmed = false;  // every level's best time is known
 
   FrontState();
 };
@@ -58,10 +62,13 @@ class Game {
   CKorvidWindow window;
   CKorvidAudio audio;
   EventQueue events;
+  ReplayManager replays;
   FrontState front;
   GlScene gl;
 };
 
+// The replay manager works in the per-user folders of g.
+void Set_Replay_Paths(Game& game);
 // Starts a fade; the clock is ticked first so that the time spent before
 // the call does not count against the fade.
 void Start_Fade(Game& game, int kind, int target, float duration, int param);

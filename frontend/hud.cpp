@@ -64,32 +64,66 @@ void Draw_Tutorial(const GameState& g, Canvas& c) {
 
 }  // namespace
 
-void Draw_Readouts(const GameState& g, Canvas& c) {
-  CKorvidWindow& w = c.w;
+namespace {
+
+void Draw_Clock(CKorvidWindow& w, float x, float y, float t) {
+  int minutes = 0;
+  while (t >= 60.0f) {  // a count-down past zero shows negative seconds
+    t -= 60.0f;
+    ++minutes;
+  }
+  const int seconds = static_cast<int>(t);
+  const int tenths = static_cast<int>((t - static_cast<float>(seconds)) * 10.0f);
+  w.Draw_Text_Fixed(x, y, 2.0f, 1, 1, 1, 0, "%i:%.2i.%i", minutes, seconds, tenths);
+}
+
+// The read-outs lie on the play plane, raised a little towards the viewer.
+// They are drawn before the field; the clear parts of each glyph cell must
+// not write depth, or they would punch holes in the ground.
+void Begin_Readouts(CKorvidWindow& w) {
   glEnable(GL_BLEND);
-  // The read-outs are drawn before the field; the clear parts of each glyph
-  // cell must not write depth, or they would punch holes in the ground.
   glEnable(GL_ALPHA_TEST);
   glAlphaFunc(GL_GREATER, 0.05f);
   w.Bind_Texture(kFixedFont);
   glPushMatrix();
   glTranslatef(0, 0, 0.1f);
-  if (g.LevelStatus == LEVEL_COMPLETE) w.Draw_Text_Fixed(0, -36, 2.5f, 1, 1, 1, 1, "Level Complete");
-  w.Draw_Text_Fixed(24.4f, -7.7f, 2.0f, 1, 1, 1, 0, "%.3i", static_cast<int>(g.Shooter.Angle));
-  if (!g.TutorialActive) {
-    float t = g.Goals.GoalTimeMode != 0 ? g.Goals.GoalTime - g.LevelTime : g.LevelTime;
-    int minutes = 0;
-    while (t >= 60.0f) {  // a count-down past zero shows negative seconds
-      t -= 60.0f;
-      ++minutes;
-    }
-    const int seconds = static_cast<int>(t);
-    const int tenths = static_cast<int>((t - static_cast<float>(seconds)) * 10.0f);
-    w.Draw_Text_Fixed(-32.9f, -7.7f, 2.0f, 1, 1, 1, 0, "%i:%.2i.%i", minutes, seconds, tenths);
-  }
+}
+
+void End_Readouts(CKorvidWindow& w) {
   glPopMatrix();
   glDisable(GL_ALPHA_TEST);
   w.Bind_Texture(kTextFont);
+}
+
+}  // namespace
+
+void Draw_Readouts(const GameState& g, Canvas& c) {
+  CKorvidWindow& w = c.w;
+  Begin_Readouts(w);
+  if (g.LevelStatus == LEVEL_COMPLETE) w.Draw_Text_Fixed(0, -36, 2.5f, 1, 1, 1, 1, "Level Complete");
+  w.Draw_Text_Fixed(24.4f, -7.7f, 2.0f, 1, 1, 1, 0, "%.3i", static_cast<int>(g.Shooter.Angle));
+  if (!g.TutorialActive) {
+    Draw_Clock(w, -32.9f, -7.7f, g.Goals.GoalTimeMode != 0 ? g.Goals.GoalTime - g.LevelTime : g.LevelTime);
+  }
+  End_Readouts(w);
+}
+
+void Draw_Replay_Readouts(const GameState& g, Canvas& c) {
+  CKorvidWindow& w = c.w;
+  Begin_Readouts(w);
+  Draw_Clock(w, -33.0f, -7.7f, g.LevelTime);
+  w.Draw_Text_Fixed(24.5f, -7.7f, 2.0f, 1, 1, 1, 0, "Replay");
+  End_Readouts(w);
+}
+
+void Draw_Replay_Overlays(const GameState& g, Canvas& c) {
+  if (!g.Paused) return;
+  CKorvidWindow& w = c.w;
+  w.GL_Begin_2D(kTextFont);
+  Box(w, 32, 53.9f, 68, 67.9f);
+  Draw_Label(w, 50, 64.7f, White(2.5f, Align::CENTRE), "Paused");
+  Draw_Label(w, 50, 57.5f, White(2, Align::CENTRE), "Press <space> to continue");
+  w.GL_End_2D();
 }
 
 void Draw_Score_Screen(const GameState& g, Canvas& c) {

@@ -2,13 +2,6 @@
 
 #include "frontend/game.h"
 
-bool Save_Replay(Game& game, int /*level*/) {
-  const ScoreTable& t = game.g.Scores;
-  if (t.rank < kScorePlaces && t.entries[static_cast<size_t>(t.rank)].name.empty()) return false;
-  return true;
-}
+bool Save_Replay(Game& game, int level) { return game.replays.Save_Replay(game.g.Scores, level); }
 
-void Start_Recording(Game& /*game*/) {
-  // The replay writer opens replay_1.tmp here once it exists; until then an
-  // attempt is played without a recording.
-}
+void Start_Recording(Game& game) { game.replays.Open_Recording(game.g.Shooter.NextColor); }

@@ -1,9 +1,6 @@
 // Leaving a finished level: what the level-over keys (Enter, F5, Escape)
 // ask before they change the screen, and the recording of each attempt.
-//
-// The score files and the replay writer are built on top of these; today a
-// finished level stores nothing yet, but the rule that a top-five time
-// needs a name before the level can be left already holds.
+// The work itself is the ReplayManager's; these tie it to the game.
 #pragma once
 
 class Game;

@@ -106,13 +106,14 @@ void Glide_Camera(GameState& g, float dt) {
   Camera_Update(g.Camera, dt);
 }
 
-void Draw_Scene(const GameState& g, Canvas& c, bool preview) {
+void Draw_Scene(const GameState& g, Canvas& c, SceneKind kind) {
   Apply_Camera(g.Camera);
-  if (!preview) Draw_Readouts(g, c);
+  if (kind == SceneKind::PLAY) Draw_Readouts(g, c);
+  if (kind == SceneKind::REPLAY) Draw_Replay_Readouts(g, c);
   Draw_Play_Field(g, c);
   Draw_Symbols(g, c);
-  if (preview) return;
-  Draw_Overlays(g, c);
+  if (kind == SceneKind::PLAY) Draw_Overlays(g, c);
+  if (kind == SceneKind::REPLAY) Draw_Replay_Overlays(g, c);
 }
 
 void Create_Effect_Textures(Game& game) {

@@ -11,9 +11,12 @@ struct FrontState;
 struct Canvas;
 class Game;
 
-// preview: the small live picture in the menu (no read-outs, boxes or
-// flashes).
-void Draw_Scene(const GameState& g, Canvas& c, bool preview);
+enum class SceneKind {
+  PLAY,     // read-outs, the boxed messages, the tutorial text
+  PREVIEW,  // the small live picture in the menu: the field alone
+  REPLAY,   // the replay's clock, and the paused panel
+};
+void Draw_Scene(const GameState& g, Canvas& c, SceneKind kind);
 // Only the 3-D geometry, in the current camera transform.
 void Draw_Play_Field(const GameState& g, Canvas& c);
 // The camera's targets follow the view setting; it glides towards them.

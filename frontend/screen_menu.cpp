@@ -2,12 +2,14 @@
 
 #include "engine/gl.h"
 #include "engine/log.h"
+#include "engine/message_box.h"
 #include "frontend/game.h"
 #include "frontend/text_style.h"
 #include "frontend/medal_panel.h"
 #include "frontend/options_panel.h"
-#include "frontend/save_replay.h"
 #include "frontend/scene.h"
+#include "frontend/screen_replay.h"
+#include "frontend/screen_startup.h"
 #include "game/goals.h"
 #include "level/builtin_levels.h"
 #include "level/load_level.h"
@@ -58,8 +60,7 @@ void Act_On_Click(Game& game, const OverlayPointer& p) {
   Options_Click(game, p);
   if (Button_Hover(p, b[BUTTON_NEW_GAME])) {
     Play_Ui_Sound(game, SOUND_MENU_SELECT);
-    Start_Fade(game, FADE_BY_MENU, MODE_GAME, kFadeSeconds, 1);
-    Start_Recording(game);
+    Start_Fade(game, FADE_BY_MENU, MODE_GAME, kFadeSeconds, 1);  // the recording starts on arrival
     if (g.Level == kTutorialLevel) g.TutorialActive = true;
   }
   if (Continue_Offered(g) && Button_Hover(p, b[BUTTON_CONTINUE])) {
@@ -165,8 +166,14 @@ void Menu_Arrive(Game& game) {
     g.TutorialActive = false;
     Load_Level(g, g.Level);
   }
+  // A replay started from the command line skips the start-up screen,
+  // which reads every table for the best times.
+  if (!game.front.tables_warmed) Warm_Score_Tables(game);
   Load_Score_Table(g.Scores, g.ScoresFolder, g.Level);
   if (!Level_Can_Finish(g) || g.LevelStatus != LEVEL_PLAYING) Load_Level(g, g.Level);
+  if (g.ShowReplayFPS == 1 && g.ReplaySeconds > 0.0f) {
+    Show_Message_Box("Prismel", Frame_Rate_Report(g.ReplayFrames, g.ReplaySeconds), BoxIcon::Information, false);
+  }
   g.ReplayFrames = 0;
   g.ReplaySeconds = 0.0f;
 }
@@ -206,6 +213,6 @@ void Menu_Draw(const GameState& g, const FrontState& f, Canvas& c) {
   const int W = w.width, H = w.height;
   glViewport(static_cast<int>(0.145f * static_cast<float>(W)), static_cast<int>(0.568f * static_cast<float>(H)),
              static_cast<int>(0.25f * static_cast<float>(W)), static_cast<int>(0.25f * static_cast<float>(H)));
-  Draw_Scene(g, c, true);
+  Draw_Scene(g, c, SceneKind::PREVIEW);
   glViewport(0, 0, W, H);
 }

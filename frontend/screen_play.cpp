@@ -36,8 +36,11 @@ void Begin_Level(Game& game, int level) {
 void Play_Arrive(Game& game) {
   GameState& g = game.g;
   if (game.front.fade.Param == 1) {
+    // New Game: the recording starts once the level stands, so that its
+    // first event holds the shooter colour the attempt really begins with.
     g.LevelStatus = LEVEL_WAITING;
     Load_Current(g);
+    Start_Recording(game);
   } else if (g.LevelStatus == LEVEL_WAITING) {
     Load_Current(g);
   }
@@ -56,7 +59,7 @@ void Play_Update(Game& game) {
 }
 
 void Play_Draw(const GameState& g, Canvas& c) {
-  Draw_Scene(g, c, false);
+  Draw_Scene(g, c, SceneKind::PLAY);
   Draw_Hit_Effects(g, c);
 }
 

@@ -16,10 +16,16 @@ bool Any_Key(const GameState& g) {
 
 }  // namespace
 
+void Warm_Score_Tables(Game& game) {
+  GameState& g = game.g;
+  for (int level = kFirstLevel; level <= kLastLevel; ++level) Load_Score_Table(g.Scores, g.ScoresFolder, level);
+  game.front.tables_warmed = true;
+}
+
 void Startup_Fade_In_Done(Game& game) {
   GameState& g = game.g;
   const auto start = std::chrono::steady_clock::now();
-  for (int level = kFirstLevel; level <= kLastLevel; ++level) Load_Score_Table(g.Scores, g.ScoresFolder, level);
+  Warm_Score_Tables(game);
   // The reading must not count as one long frame of the title.
   g.Timer.Tick();
   const float spent = std::chrono::duration<float>(std::chrono::steady_clock::now() - start).count();

@@ -15,6 +15,8 @@ class Game;
 // title is really seen.
 inline constexpr float kTitleHoldSeconds = 3.5f;
 
+// Reads the table of every level 1..60, for their best times and total.
+void Warm_Score_Tables(Game& game);
 void Startup_Fade_In_Done(Game& game);
 void Startup_Update(Game& game);
 void Startup_Draw(const FrontState& f, Canvas& c);

@@ -148,7 +148,7 @@ TEST_F(GlTest, PlayFieldFromBothCamerasShowsDiscsInTheirColours) {
     state->CameraView = view;
     state->Timer.Set_Frame_Time(0.0f);
     Canvas c = game->canvas();
-    Draw_Scene(*state, c, true);
+    Draw_Scene(*state, c, SceneKind::PREVIEW);
     Save_Frame_Png(Screen(view == 0 ? "level_013_top.png" : "level_013_side.png"), kWidth, kHeight);
 
     double mv[16], pr[16], wx, wy, wz;
