@@ -22,7 +22,9 @@
 #include "frontend/screen_flow.h"
 #include "frontend/script_runner.h"
 #include "frontend/startup.h"
+#include "level/builtin_levels.h"
 #include "level/pak_archive.h"
+#include "scores/replay_player.h"
 
 namespace {
 
@@ -33,14 +35,40 @@ constexpr const char* kTitle = "Prismel - quillmoor.example/prismel";
 
 void Print_Help() {
   std::printf(
-      "Usage: prismel [--log FILE] [--script FILE] [--help]\n"
+      "Usage: prismel [--log FILE] [--replay FILE] [--script FILE] [--help]\n"
       "  --log FILE     write diagnostics to FILE (Rich Text; red lines are failures)\n"
+      "  --replay FILE  play a score file (LLL.PPP, its level in the first three digits)\n"
+      "                 back, then go on to the menu\n"
       "  --script FILE  run the game at a fixed frame time with the timed input of FILE,\n"
       "                 then print the final mode, level and settings (screenshots go to\n"
       "                 screens/ beside the program)\n"
       "  --help         show this help\n"
       "Keys: arrows turn, Space starts and fires, F1/F2 top/side view, F5 restart,\n"
       "Enter next level, P pause, Escape menu. The menu is used with the mouse.\n");
+}
+
+std::string Absolute_Path(const std::string& folder, const std::string& path) {
+  return !path.empty() && path[0] == '/' ? path : folder + "/" + path;
+}
+
+// The level of a score file that can be played, or -1 with the reason.
+int Check_Score_File(const std::string& path, std::string& why) {
+  std::string text;
+  if (!Read_File(path, text)) {
+    why = "the file cannot be read";
+    return -1;
+  }
+  const int level = Score_File_Level(path);
+  if (level < kTutorialLevel || level > kLastLevel) {
+    why = "its name does not begin with a level number 000..060";
+    return -1;
+  }
+  TextCursor cursor(text);
+  std::string name;
+  float seconds = 0.0f;
+  int code = 0;
+  if (!Read_Score_Header(cursor, name, seconds, code, why)) return -1;
+  return level;
 }
 
 std::string Current_Folder() {
@@ -53,6 +81,7 @@ std::string Current_Folder() {
 int main(int argc, char** argv) {
   const char* log_path = nullptr;
   const char* script_path = nullptr;
+  const char* replay_path = nullptr;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
       Print_Help();
@@ -60,6 +89,8 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[i], "--log") == 0 && i + 1 < argc) {
       log_path = argv[++i];
+    } else if (std::strcmp(argv[i], "--replay") == 0 && i + 1 < argc) {
+      replay_path = argv[++i];
     } else if (std::strcmp(argv[i], "--script") == 0 && i + 1 < argc) {
       script_path = argv[++i];
     } else {
@@ -87,6 +118,19 @@ int main(int argc, char** argv) {
     script = std::make_unique<ScriptRunner>(std::move(commands), Executable_Folder() + "/screens", start_folder);
   }
 
+  // A replay is checked before the window opens too; its level is in its name.
+  std::string replay_file;
+  int replay_level = -1;
+  if (replay_path != nullptr) {
+    std::string why;
+    replay_file = Absolute_Path(start_folder, replay_path);
+    replay_level = Check_Score_File(replay_file, why);
+    if (replay_level < 0) {
+      std::fprintf(stderr, "prismel: cannot play [%s]: %s\n", replay_path, why.c_str());
+      return 2;
+    }
+  }
+
   GameState& g = g_game_state;
   const std::string program_folder = Executable_Folder();
   if (chdir(program_folder.c_str()) != 0) std::fprintf(stderr, "prismel: cannot enter [%s]\n", program_folder.c_str());
@@ -101,6 +145,7 @@ int main(int argc, char** argv) {
   }
 
   auto game = std::make_unique<Game>(g, log_path, Find_Audio_Channels());
+  Set_Replay_Paths(*game);
   if (!game->audio.Available()) {
     // The audio library is linked in; what can be missing is a device.
     Show_Message_Box("Prismel", "Could not open an audio device.\nAudio will not be initialized.", BoxIcon::Warning,
@@ -137,7 +182,14 @@ int main(int argc, char** argv) {
   g.ReplaySeconds = 0.0f;
   Create_Effect_Textures(*game);
   if (script) g.Timer.Set_Fixed_Step(kScriptFrameTime);
-  Start_Fade(*game, FADE_BY_PROGRAM_START, MODE_STARTUP, kFirstFadeSeconds, -1);
+  if (replay_level >= 0) {
+    // Straight into the replay; the menu follows at its end, on its level.
+    g.Level = replay_level;
+    game->front.replay_file = replay_file;
+    Start_Fade(*game, FADE_BY_PROGRAM_START, MODE_REPLAY, kFirstFadeSeconds, -1);
+  } else {
+    Start_Fade(*game, FADE_BY_PROGRAM_START, MODE_STARTUP, kFirstFadeSeconds, -1);
+  }
   Run_Main_Loop(*game, script.get());
 
   Config_Save(g, g.ConfigPath);

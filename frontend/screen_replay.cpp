@@ -42,7 +42,18 @@ void Replay_Update(Game& game) {
   if (game.front.fade.Target == MODE_REPLAY) {
     if (!g.Paused) {
       // A file that would not open, or ended, has nothing more to show.
-      if (game.replays.player.Step(g, dt) == ReplayStep::ENDED) Leave(game);
+      ReplayPlayer& player = game.replays.player;
+      const bool was_open = player.Is_Open();
+      if (player.Step(g, dt) == ReplayStep::ENDED) {
+        if (was_open && player.Reached_End_Event()) {
+          Log_Write(g_log_stream, 0, "Replay_Update() :: the replay of %s reached its end at %.2f s",
+                    player.Name().c_str(), g.LevelTime);
+        } else if (was_open) {
+          Log_Write(g_log_stream, 1, "Replay_Update() :: the replay ended early at %.2f s (a damaged score file)",
+                    g.LevelTime);
+        }
+        Leave(game);
+      }
       ReplayPlayer::Move_Discs(g, dt);
     }
     Handle_Replay_Keys(game);

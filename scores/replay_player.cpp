@@ -52,12 +52,11 @@ bool Read_Score_Header(TextCursor& cursor, std::string& name, float& seconds, in
 int Score_File_Level(const std::string& path) {
   const size_t slash = path.find_last_of('/');
   const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-  if (base.size() != 7 || base[3] != '.') return -1;
+  if (base.size() < 4 || (base[3] != '.' && base[3] != '_')) return -1;
   int level = 0;
-  for (size_t i = 0; i < 7; ++i) {
-    if (i == 3) continue;
+  for (size_t i = 0; i < 3; ++i) {
     if (base[i] < '0' || base[i] > '9') return -1;
-    if (i < 3) level = level * 10 + (base[i] - '0');
+    level = level * 10 + (base[i] - '0');
   }
   return level;
 }

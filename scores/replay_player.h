@@ -26,8 +26,9 @@ enum class ReplayStep { PLAYING, ENDED };
 // score file.
 bool Read_Score_Header(TextCursor& cursor, std::string& name, float& seconds, int& first_color_code,
                        std::string& why);
-// The level a score file belongs to, from its name "LLL.PPP"; -1 when the
-// name is not of that form.
+// The level a score file belongs to, from the three digits that begin its
+// name: "LLL.PPP" in the score folder, "LLL_TIME_NAME..." as uploaded; -1
+// when the name does not begin so.
 int Score_File_Level(const std::string& path);
 
 class ReplayPlayer {

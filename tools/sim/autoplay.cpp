@@ -16,7 +16,8 @@ bool Player_Frame(GameState& g, int target, bool may_fire) {
   return Play_Frame(g, in);
 }
 
-PlayResult Play_Shots(GameState& g, const std::vector<Shot>& shots, float give_up) {
+PlayResult Play_Shots(GameState& g, const std::vector<Shot>& shots, float give_up,
+                      const std::function<void()>& after_frame) {
   g.LevelStatus = LEVEL_PLAYING;
   g.Paused = false;
   PlayResult r;
@@ -29,6 +30,7 @@ PlayResult Play_Shots(GameState& g, const std::vector<Shot>& shots, float give_u
       ++next;
       ++r.shots_fired;
     }
+    if (after_frame) after_frame();
     if (next >= shots.size() && !Level_Can_Finish(g)) break;
   }
   r.completed = g.LevelStatus == LEVEL_COMPLETE;

@@ -4,6 +4,7 @@
 // Solutions are the files of level/solution_file.h.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,10 @@ struct PlayResult {
 
 // Starts the loaded level (as Space does) and plays the shots, then keeps
 // stepping until the level completes, can no longer finish, or `give_up`
-// seconds of level time have passed.
-PlayResult Play_Shots(GameState& g, const std::vector<Shot>& shots, float give_up);
+// seconds of level time have passed. after_frame, when given, runs after
+// every frame (to drain what the frame reported).
+PlayResult Play_Shots(GameState& g, const std::vector<Shot>& shots, float give_up,
+                      const std::function<void()>& after_frame = {});
 
 // One frame of the player through the shared Play_Frame: steer towards
 // `target`, step, then fire if may_fire and the aim has reached the target.

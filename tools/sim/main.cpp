@@ -7,12 +7,20 @@
 //   prismel-sim solve N [OUT]      search for a solution, write it
 //   prismel-sim verify-levels      the table, then every solution
 //   prismel-sim bench              step time on a full field
+//   prismel-sim replay FILE        play a score file, print the final field
+//                                  and any damage found in the file
+//   prismel-sim fidelity [N]       record, save and replay level N (or
+//                                  every level 1..60) by its solution and
+//                                  compare the replayed field with the live one
 // Options: --solutions DIR (default: the source tree's levels/solutions),
 //          --seed S, --beam B, --verbose.
 // Data comes from data/ beside the program, as in the game; a level file
 // data/levels/level_NNN.dat there replaces the built-in text.
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -28,7 +36,9 @@
 #include "level/load_level.h"
 #include "level/pak_archive.h"
 #include "tools/sim/autoplay.h"
+#include "scores/replay_player.h"
 #include "tools/sim/bench.h"
+#include "tools/sim/replay_check.h"
 #include "tools/sim/solver.h"
 #include "tools/sim/svg_map.h"
 #include "tools/sim/verify.h"
@@ -58,6 +68,18 @@ std::string Fmt(const Vec3& v) {
   return buf;
 }
 
+void Print_Bricks_And_Discs(const GameState& g) {
+  for (int i = 0; i < g.BrickCount; ++i) {
+    const Brick& b = g.Bricks[static_cast<size_t>(i)];
+    std::printf("brick %d: %s at %s\n", i, b.IsHollow ? "hollow" : "solid", Fmt(b.position).c_str());
+  }
+  for (int i = 0; i < g.DiscCount; ++i) {
+    const Disc& d = g.Discs[static_cast<size_t>(i)];
+    std::printf("disc %d: %s %s at %s moving %s\n", i, std::string(Color_Name(d.Disc_Color())).c_str(),
+                d.IsRing ? "ring" : "plain disc", Fmt(d.position).c_str(), Fmt(d.velocity).c_str());
+  }
+}
+
 int Cmd_Level(GameState& g, int level) {
   Load_Level(g, level);
   const LevelGoals& goals = g.Goals;
@@ -75,15 +97,7 @@ int Cmd_Level(GameState& g, int level) {
   for (int f = 0; f < kMaxForceFields; ++f) std::printf(" %d", goals.GoalForceField[static_cast<size_t>(f)]);
   std::printf("\npoints: brick %d, new %d, different %d, same %d, ring %d\n", g.PointsBrickRemove, g.PointsRingNew,
               g.PointsRingDifferentColor, g.PointsRingSameColor, g.PointsRingSpecial);
-  for (int i = 0; i < g.BrickCount; ++i) {
-    const Brick& b = g.Bricks[static_cast<size_t>(i)];
-    std::printf("brick %d: %s at %s\n", i, b.IsHollow ? "hollow" : "solid", Fmt(b.position).c_str());
-  }
-  for (int i = 0; i < g.DiscCount; ++i) {
-    const Disc& d = g.Discs[static_cast<size_t>(i)];
-    std::printf("disc %d: %s %s at %s moving %s\n", i, std::string(Color_Name(d.Disc_Color())).c_str(),
-                d.IsRing ? "ring" : "plain disc", Fmt(d.position).c_str(), Fmt(d.velocity).c_str());
-  }
+  Print_Bricks_And_Discs(g);
   for (int f = 0; f < g.ForceFieldCount; ++f) {
     const ForceField& ff = g.ForceFields[static_cast<size_t>(f)];
     std::printf("force field %d: %s from %s to %s, passes headings %.1f..%.1f\n", f,
@@ -144,10 +158,59 @@ int Cmd_Solve(GameState& g, int level, const std::string& out, const SolveOption
   return f ? 0 : 1;
 }
 
+int Cmd_Replay(GameState& g, const std::string& path) {
+  const int level = Score_File_Level(path);
+  if (level < kTutorialLevel || level > kLastLevel) {
+    std::fprintf(stderr, "prismel-sim: [%s] is not a score file: its name does not begin with a level 000..060\n",
+                 path.c_str());
+    return 1;
+  }
+  ReplayPlayer player;
+  const ReplayOutcome r = Play_Score_File(g, level, path, player);
+  if (!r.opened) {
+    std::fprintf(stderr, "prismel-sim: [%s] %s\n", path.c_str(),
+                 r.problems.empty() ? "cannot be played" : r.problems.front().c_str());
+    return 1;
+  }
+  std::printf("replay of level %d by %s, %.2f s: %s after %d frames (level time %.2f s)\n", level,
+              player.Name().c_str(), player.Time(), r.reached_end ? "ended at its end event" : "ENDED EARLY", r.frames,
+              g.LevelTime);
+  Print_Bricks_And_Discs(g);
+  for (const std::string& p : r.problems) std::printf("damage: %s\n", p.c_str());
+  return r.reached_end && r.problems.empty() ? 0 : 1;
+}
+
+int Cmd_Fidelity(GameState& g, const std::string& solutions, int only) {
+  int checked = 0, matching = 0;
+  for (int level = kFirstLevel; level <= kLastLevel; ++level) {
+    if (only >= 0 && level != only) continue;
+    ++checked;
+    char name[64];
+    std::snprintf(name, sizeof name, "%s/level_%.3d.txt", solutions.c_str(), level);
+    std::string text, error, report;
+    std::vector<Shot> shots;
+    if (!Read_File(name, text) || !Parse_Solution(text, shots, error)) {
+      std::printf("level %03d: no usable solution [%s] %s\n", level, name, error.c_str());
+      continue;
+    }
+    char folder[] = "/tmp/prismel-fidelity-XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+      std::fprintf(stderr, "prismel-sim: cannot make a work folder in /tmp\n");
+      return 1;
+    }
+    if (Check_Replay_Fidelity(g, level, shots, folder, report)) ++matching;
+    std::printf("%s\n", report.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
+  std::printf("%d/%d replays match their live runs\n", matching, checked);
+  return checked > 0 && matching == checked ? 0 : 1;
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: prismel-sim level N | levels | map N OUT.svg | play N FILE | solve N [OUT] |\n"
-               "                   verify-levels | bench\n"
+               "                   verify-levels | bench | replay FILE | fidelity [N]\n"
                "options: --solutions DIR  --seed S  --beam B  --verbose\n");
   return 2;
 }
@@ -192,5 +255,10 @@ int main(int argc, char** argv) {
   }
   if (cmd == "verify-levels" && o.args.size() == 1) return Verify_Levels(*g, o.solutions) ? 0 : 1;
   if (cmd == "bench" && o.args.size() == 1) return Run_Bench(folder, o.solutions);
+  if (cmd == "replay" && o.args.size() == 2) return Cmd_Replay(*g, o.args[1]);
+  if (cmd == "fidelity" && o.args.size() == 1) return Cmd_Fidelity(*g, o.solutions, -1);
+  if (cmd == "fidelity" && o.args.size() == 2 && Parse_Level(o.args[1], level)) {
+    return Cmd_Fidelity(*g, o.solutions, level);
+  }
   return Usage();
 }

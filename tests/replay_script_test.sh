@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The high score of a scripted run and its replay (tests/scripts/replay_row.txt)
+# in a fresh per-user folder: the game ends with status 0, the score file
+# 001.001 has its header, end event and trailer in the score-file format,
+# the game's log shows the replay reached its end, and prismel-sim plays the
+# same file headless to its end.
+# Usage: replay_script_test.sh GAME SIM
+set -euo pipefail
+game=$1
+sim=$2
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+XDG_DATA_HOME=$home "$game" --log "$home/log.rtf" --script tests/scripts/replay_row.txt
+score=$home/Prismel/Scores/001.001
+[ -f "$score" ] || { echo "no score file 001.001"; ls -R "$home/Prismel"; exit 1; }
+text=$(cat "$score")
+[ "$(wc -l < "$score")" -eq 0 ] || { echo "the score file has a line break"; exit 1; }
+n='-?[0-9]+\.[0-9]{6}'
+header="^1\.03 alice ($n) 0\.000 4 [0-8] "
+trailer=" ($n) 6 ($n ){5}5 106 ($n ){5}$n\$"
+[[ $text =~ $header ]] || { echo "bad header: ${text:0:80}"; exit 1; }
+time=${BASH_REMATCH[1]}
+[[ $text =~ $trailer ]] || { echo "bad end event or trailer: ${text: -200}"; exit 1; }
+[ "${BASH_REMATCH[1]}" = "$time" ] || { echo "end event ${BASH_REMATCH[1]} is not the header's time $time"; exit 1; }
+grep -q "the replay of alice reached its end" "$home/log.rtf" || { echo "the replay did not reach its end:"; cat "$home/log.rtf"; exit 1; }
+"$sim" replay "$score"
