@@ -24,3 +24,24 @@ time=${BASH_REMATCH[1]}
 [ "${BASH_REMATCH[1]}" = "$time" ] || { echo "end event ${BASH_REMATCH[1]} is not the header's time $time"; exit 1; }
 grep -q "the replay of alice reached its end" "$home/log.rtf" || { echo "the replay did not reach its end:"; cat "$home/log.rtf"; exit 1; }
 "$sim" replay "$score"
+
+# The same file given on the command line plays at once and ends in the menu.
+XDG_DATA_HOME=$home "$game" --log "$home/log2.rtf" --replay "$score" --script tests/scripts/replay_file.txt
+grep -q "the replay of alice reached its end" "$home/log2.rtf" || { echo "--replay did not reach its end"; exit 1; }
+
+# Files that are not whole score files: a clear error, never a crash.
+printf 'hello world\n' > "$home/001.002"
+head -c 300 "$score" > "$home/001.003"
+for bad in "$home/001.002" "$home/001.003" "$home/Prismel/config.dat"; do
+  set +e
+  out=$("$sim" replay "$bad" 2>&1)
+  status=$?
+  set -e
+  [ "$status" -eq 1 ] || { echo "prismel-sim replay $bad: status $status"; echo "$out"; exit 1; }
+  echo "$out" | tail -2
+done
+set +e
+XDG_DATA_HOME=$home "$game" --replay "$home/001.002" 2> "$home/err.txt"
+status=$?
+set -e
+[ "$status" -eq 2 ] && grep -q "cannot play" "$home/err.txt" || { echo "prismel --replay of a bad file: $status"; cat "$home/err.txt"; exit 1; }

@@ -13,6 +13,7 @@
 #include "frontend/screen_flow.h"
 #include "frontend/screen_menu.h"
 #include "frontend/screen_play.h"
+#include "frontend/screen_replay.h"
 #include "frontend/widgets.h"
 #include "game/goals.h"
 #include "game/play_frame.h"
@@ -42,6 +43,7 @@ class ScreenFlow : public ::testing::Test {
     g->Timer.Tick();
     if (g->Mode == MODE_MENU) Menu_Update(*game);
     if (g->Mode == MODE_GAME) Play_Update(*game);
+    if (g->Mode == MODE_REPLAY) Replay_Update(*game);
     Update_Fade(*game);
   }
   void Frames(float seconds) {
@@ -299,4 +301,38 @@ TEST_F(ScreenFlow, MenuClicksToggleOptionsChangeLevelsAndAreConsumed) {
   EXPECT_EQ(g->Mode, MODE_GAME);
   EXPECT_EQ(g->LevelStatus, LEVEL_WAITING);
   EXPECT_FALSE(g->TutorialActive);
+}
+
+// A replay of level 1 with a shot at 0.5 s and another at 1.1 s, ending at 3 s.
+constexpr const char* kTwoShots =
+    "1.03 ann 3.000000 0.000 4 6 0.500 1 0 0.00 -38.50 0.00 20.00 6 "
+    "1.100 1 0 0.00 -38.50 0.00 20.00 1 3.000000 6 0 0 0 0 0 3 113 0 0 0 0 0 0";
+
+TEST_F(ScreenFlow, EscapeStopsAReplayAndItsEndReturnsToTheMenu) {
+  for (const bool escape : {true, false}) {
+    scores.Write("001.001", kTwoShots);
+    g->Level = 1;
+    g->Mode = MODE_REPLAY;
+    game->front.replay_file = scores.path() + "/001.001";
+    Start_Fade(*game, FADE_BY_MENU, MODE_REPLAY, kFadeSeconds, -1);
+    game->front.fade.Phase = FADE_IDLE;
+    Replay_Arrive(*game);
+    const int at_start = g->DiscCount;  // the level's own discs
+    Frames(1.0f);
+    ASSERT_EQ(g->DiscCount, at_start + 1) << "the first shot is out, the second not yet";
+    if (escape) {
+      Press(VK_ESCAPE);
+      Frames(0.4f);  // still fading out: the replay screen is on
+      EXPECT_EQ(g->Mode, MODE_REPLAY);
+      EXPECT_EQ(g->DiscCount, at_start + 1) << "no event after Escape";
+      Frames(1.0f);
+      EXPECT_EQ(g->Mode, MODE_MENU);
+    } else {
+      Frames(1.0f);
+      EXPECT_EQ(g->DiscCount, at_start + 2);
+      Frames(2.5f);  // past the end event, then half a fade
+      EXPECT_EQ(g->Mode, MODE_MENU);
+    }
+    Frames(1.0f);
+  }
 }
