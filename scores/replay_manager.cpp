@@ -64,6 +64,17 @@ bool ReplayManager::Save_Replay(ScoreTable& t, int level) {
     Log_Write(g_log_stream, 1, "ReplayManager::Save_Replay() :: failed (could not write [%s])", paths_.work.c_str());
   } else {
     const std::string& folder = paths_.scores_folder;
+    // A save cut short between its renames leaves one place empty above
+    // filled ones. The time was ranked among the files that are there, so
+    // they close up first; otherwise the moves below push out a score that
+    // still belongs in the top five and can put the new one above a better
+    // time. Each step moves a whole file up into the empty place.
+    int filled = 0;
+    for (int p = 1; p <= kScorePlaces; ++p) {
+      const std::string from = Score_File_Path(folder, level, p);
+      if (access(from.c_str(), F_OK) != 0) continue;
+      if (++filled != p) std::rename(from.c_str(), Score_File_Path(folder, level, filled).c_str());
+    }
     std::remove(Score_File_Path(folder, level, kScorePlaces).c_str());
     // Every place from the new one down moves one place on, the last first,
     // so that each rename lands on a name that is free.

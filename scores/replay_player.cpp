@@ -10,6 +10,7 @@
 #include "level/pak_archive.h"
 #include "scores/replay_format.h"
 #include "scores/score_file.h"
+#include "scores/score_table.h"
 
 namespace {
 
@@ -37,8 +38,10 @@ bool Read_Score_Header(TextCursor& cursor, std::string& name, float& seconds, in
     why = "not a score file: no header \"version name time\"";
     return false;
   }
-  if (!std::isfinite(seconds) || seconds < 0.0f) {
-    why = "not a score file: its time is no number of seconds";
+  // A run as long as an empty place's time is no score, and a replay of it
+  // would hold the screen for hours.
+  if (!std::isfinite(seconds) || seconds < 0.0f || seconds >= kEmptyScoreTime) {
+    why = "not a score file: its time is no number of seconds below 10000";
     return false;
   }
   if (cursor.Float(first_time) != ScanResult::Ok || cursor.Int(type) != ScanResult::Ok ||

@@ -6,9 +6,12 @@
 #include "game/events.h"
 
 std::string Score_Header(const std::string& name, float seconds) {
-  char buf[96];
-  std::snprintf(buf, sizeof buf, "%.2f %s %f ", kScoreFileVersion, name.c_str(), seconds);
-  return buf;
+  char numbers[64];
+  std::snprintf(numbers, sizeof numbers, "%.2f ", kScoreFileVersion);
+  std::string out = numbers;
+  out += name;
+  std::snprintf(numbers, sizeof numbers, " %f ", seconds);
+  return out + numbers;
 }
 
 std::string Score_Trailer(const std::string& name, float seconds) {
