@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/audio.h"
+#include "engine/upload_thread.h"
 #include "engine/window.h"
 #include "frontend/fader.h"
 #include "frontend/menu_layout.h"
@@ -63,6 +64,9 @@ class Game {
   CKorvidAudio audio;
   EventQueue events;
   ReplayManager replays;
+  // After the window and the replays: it goes first at exit, while the log
+  // is still open, and cuts a hanging upload short.
+  CThread_Upload upload;
   FrontState front;
   GlScene gl;
 };

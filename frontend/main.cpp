@@ -6,11 +6,13 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
 #include <string>
 
+#include "engine/http_curl.h"
 #include "engine/log.h"
 #include "engine/message_box.h"
 #include "engine/program_folder.h"
@@ -18,6 +20,7 @@
 #include "frontend/game.h"
 #include "frontend/main_loop.h"
 #include "frontend/resources.h"
+#include "frontend/save_replay.h"
 #include "frontend/scene.h"
 #include "frontend/screen_flow.h"
 #include "frontend/script_runner.h"
@@ -35,16 +38,19 @@ constexpr const char* kTitle = "Prismel - quillmoor.example/prismel";
 
 void Print_Help() {
   std::printf(
-      "Usage: prismel [--log FILE] [--replay FILE] [--script FILE] [--help]\n"
+      "Usage: prismel [--log FILE] [--replay FILE] [--service URL] [--script FILE] [--help]\n"
       "  --log FILE     write diagnostics to FILE (Rich Text; red lines are failures)\n"
       "  --replay FILE  play a score file (LLL.PPP, its level in the first three digits)\n"
       "                 back, then go on to the menu\n"
+      "  --service URL  the web service for high scores and the Website button\n"
+      "                 (also PRISMEL_SERVICE; default %s)\n"
       "  --script FILE  run the game at a fixed frame time with the timed input of FILE,\n"
       "                 then print the final mode, level and settings (screenshots go to\n"
       "                 screens/ beside the program)\n"
       "  --help         show this help\n"
       "Keys: arrows turn, Space starts and fires, F1/F2 top/side view, F5 restart,\n"
-      "Enter next level, P pause, Escape menu. The menu is used with the mouse.\n");
+      "Enter next level, P pause, Escape menu. The menu is used with the mouse.\n",
+      kDefaultServiceAddress);
 }
 
 std::string Absolute_Path(const std::string& folder, const std::string& path) {
@@ -82,6 +88,7 @@ int main(int argc, char** argv) {
   const char* log_path = nullptr;
   const char* script_path = nullptr;
   const char* replay_path = nullptr;
+  const char* service = std::getenv("PRISMEL_SERVICE");
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
       Print_Help();
@@ -89,6 +96,8 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[i], "--log") == 0 && i + 1 < argc) {
       log_path = argv[++i];
+    } else if (std::strcmp(argv[i], "--service") == 0 && i + 1 < argc) {
+      service = argv[++i];
     } else if (std::strcmp(argv[i], "--replay") == 0 && i + 1 < argc) {
       replay_path = argv[++i];
     } else if (std::strcmp(argv[i], "--script") == 0 && i + 1 < argc) {
@@ -144,8 +153,13 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  Http_Global_Init();  // before any upload thread can start
   auto game = std::make_unique<Game>(g, log_path, Find_Audio_Channels());
   Set_Replay_Paths(*game);
+  if (service != nullptr && service[0] != '\0') game->front.service_address = service;
+  game->upload.service = game->front.service_address;
+  game->upload.os = g.OsName;
+  Connect_Upload(*game);
   if (!game->audio.Available()) {
     // The audio library is linked in; what can be missing is a device.
     Show_Message_Box("Prismel", "Could not open an audio device.\nAudio will not be initialized.", BoxIcon::Warning,

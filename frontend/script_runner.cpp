@@ -217,6 +217,7 @@ void ScriptRunner::Before_Swap(Game& game) {
   mkdir(screens_dir_.c_str(), 0755);
   if (Save_Frame_Png(path, game.window.width, game.window.height)) {
     std::printf("script: screenshot [%s]\n", path.c_str());
+    std::fflush(stdout);  // a watcher sees each line when it happens
   } else {
     Fail("screenshot: cannot write [" + path + "]");
   }
@@ -238,6 +239,7 @@ int ScriptRunner::Report(const Game& game) const {
   std::printf("script: settings");
   for (const ConfigKey& k : Config_Keys()) std::printf(" %s %d", k.key, g.*(k.field));
   std::printf("\n");
+  std::fflush(stdout);
   if (!failure.empty()) {
     std::fprintf(stderr, "script: %s\n", failure.c_str());
     return 1;
