@@ -4,6 +4,7 @@
 // Solutions are the files of level/solution_file.h.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,6 +15,18 @@
 struct GameState;
 
 inline constexpr float kSimFrameTime = 1.0f / 60.0f;  // seconds
+
+// How a simulated player differs from the exact one: its machine's frame
+// times, and its hand (aim off by whole degrees, Space pressed late).
+struct PlayConditions {
+  float frame_min = kSimFrameTime;  // seconds; each frame's time is drawn
+  float frame_max = kSimFrameTime;  // uniformly from [min, max]
+  uint32_t seed = 1;                // for the frame times and the hand
+  int aim_offset = 0;               // degrees added to every shot's aim
+  int aim_spread = 0;               // plus a whole degree in [-spread, spread] per shot
+  float late = 0.0f;                // seconds every shot is pressed late
+  float late_spread = 0.0f;         // plus [0, spread) seconds per shot
+};
 
 struct PlayResult {
   bool completed = false;
@@ -30,8 +43,11 @@ struct PlayResult {
 // every frame (to drain what the frame reported).
 PlayResult Play_Shots(GameState& g, const std::vector<Shot>& shots, float give_up,
                       const std::function<void()>& after_frame = {});
+// The same under other conditions.
+PlayResult Play_Shots(GameState& g, const std::vector<Shot>& shots, float give_up, const PlayConditions& c,
+                      const std::function<void()>& after_frame = {});
 
 // One frame of the player through the shared Play_Frame: steer towards
 // `target`, step, then fire if may_fire and the aim has reached the target.
 // True when a disc left the gun.
-bool Player_Frame(GameState& g, int target, bool may_fire);
+bool Player_Frame(GameState& g, int target, bool may_fire, float frame_time = kSimFrameTime);

@@ -6,6 +6,12 @@
 //   prismel-sim play N FILE        play a solution file
 //   prismel-sim solve N [OUT]      search for a solution, write it
 //   prismel-sim verify-levels      the table, then every solution
+//   prismel-sim verify-levels --robust [N...]
+//                                  every solution at other frame times, with
+//                                  the aim a degree off and shots 0.2 s late
+//   prismel-sim curve [N...]       the difficulty figure of every level (or
+//                                  of the levels given): wins of an
+//                                  imperfect player, and of random firing
 //   prismel-sim bench              step time on a full field
 //   prismel-sim replay FILE        play a score file, print the final field
 //                                  and any damage found in the file
@@ -18,6 +24,7 @@
 // data/levels/level_NNN.dat there replaces the built-in text.
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -39,6 +46,7 @@
 #include "scores/replay_player.h"
 #include "tools/sim/bench.h"
 #include "tools/sim/replay_check.h"
+#include "tools/sim/robust.h"
 #include "tools/sim/solver.h"
 #include "tools/sim/svg_map.h"
 #include "tools/sim/verify.h"
@@ -49,7 +57,20 @@ struct Options {
   std::vector<std::string> args;
   std::string solutions = PRISMEL_SOLUTIONS_DIR;
   SolveOptions solve;
+  bool robust = false;
+  int tries = 50;
 };
+
+bool Load_Solution(const std::string& solutions, int level, std::vector<Shot>& shots) {
+  char name[64];
+  std::snprintf(name, sizeof name, "%s/level_%.3d.txt", solutions.c_str(), level);
+  std::string text, error;
+  if (!Read_File(name, text) || !Parse_Solution(text, shots, error)) {
+    std::printf("level %03d: no usable solution [%s] %s\n", level, name, error.c_str());
+    return false;
+  }
+  return true;
+}
 
 bool Parse_Level(const std::string& s, int& level) {
   char* end = nullptr;
@@ -185,14 +206,9 @@ int Cmd_Fidelity(GameState& g, const std::string& solutions, int only) {
   for (int level = kFirstLevel; level <= kLastLevel; ++level) {
     if (only >= 0 && level != only) continue;
     ++checked;
-    char name[64];
-    std::snprintf(name, sizeof name, "%s/level_%.3d.txt", solutions.c_str(), level);
-    std::string text, error, report;
     std::vector<Shot> shots;
-    if (!Read_File(name, text) || !Parse_Solution(text, shots, error)) {
-      std::printf("level %03d: no usable solution [%s] %s\n", level, name, error.c_str());
-      continue;
-    }
+    std::string report;
+    if (!Load_Solution(solutions, level, shots)) continue;
     char folder[] = "/tmp/prismel-fidelity-XXXXXX";
     if (mkdtemp(folder) == nullptr) {
       std::fprintf(stderr, "prismel-sim: cannot make a work folder in /tmp\n");
@@ -207,11 +223,47 @@ int Cmd_Fidelity(GameState& g, const std::string& solutions, int only) {
   return checked > 0 && matching == checked ? 0 : 1;
 }
 
+int Cmd_Robust(GameState& g, const std::string& solutions, const std::vector<int>& only) {
+  std::printf("level ");
+  for (const NamedConditions& n : Robust_Conditions()) std::printf(" %6s", n.name.c_str());
+  std::printf("\n");
+  int frame_times = 0, everything = 0, levels = 0;
+  for (int level = kFirstLevel; level <= kLastLevel; ++level) {
+    if (!only.empty() && std::find(only.begin(), only.end(), level) == only.end()) continue;
+    ++levels;
+    std::vector<Shot> shots;
+    if (!Load_Solution(solutions, level, shots)) continue;
+    const RobustRow row = Check_Robust(g, level, shots);
+    std::printf("%03d   ", level);
+    for (const bool won : row.wins) std::printf(" %6s", won ? "win" : "LOST");
+    std::printf("\n");
+    frame_times += row.frame_times ? 1 : 0;
+    everything += row.everything ? 1 : 0;
+  }
+  std::printf("%d/%d levels win under every frame-time condition; %d/%d also tolerate the aim and lateness changes\n",
+              frame_times, levels, everything, levels);
+  return frame_times == levels ? 0 : 1;
+}
+
+int Cmd_Curve(GameState& g, const std::string& solutions, const std::vector<int>& only, int tries) {
+  std::printf("level  wins   random  (of %d tries each)\n", tries);
+  for (int level = kFirstLevel; level <= kLastLevel; ++level) {
+    if (!only.empty() && std::find(only.begin(), only.end(), level) == only.end()) continue;
+    std::vector<Shot> shots;
+    if (!Load_Solution(solutions, level, shots)) continue;
+    const CurvePoint p = Measure_Curve(g, level, shots, tries);
+    std::printf("%03d    %5.2f  %5.2f\n", level, p.Share(), p.Random_Share());
+    std::fflush(stdout);
+  }
+  return 0;
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: prismel-sim level N | levels | map N OUT.svg | play N FILE | solve N [OUT] |\n"
-               "                   verify-levels | bench | replay FILE | fidelity [N]\n"
-               "options: --solutions DIR  --seed S  --beam B  --verbose\n");
+               "                   verify-levels [--robust] | bench | replay FILE | fidelity [N] |\n"
+               "                   curve [N...]\n"
+               "options: --solutions DIR  --seed S  --beam B  --verbose  --tries T (curve)\n");
   return 2;
 }
 
@@ -227,6 +279,10 @@ int main(int argc, char** argv) {
       o.solve.seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
     } else if (a == "--beam" && i + 1 < argc) {
       o.solve.beam = std::atoi(argv[++i]);
+    } else if (a == "--robust") {
+      o.robust = true;
+    } else if (a == "--tries" && i + 1 < argc) {
+      o.tries = std::max(1, std::atoi(argv[++i]));
     } else if (a == "--verbose") {
       o.solve.verbose = true;
     } else {
@@ -253,7 +309,14 @@ int main(int argc, char** argv) {
     std::snprintf(def, sizeof def, "level_%.3d.txt", level);
     return Cmd_Solve(*g, level, o.args.size() == 3 ? o.args[2] : def, o.solve);
   }
+  std::vector<int> only;  // levels named after verify-levels --robust or curve
+  for (size_t i = 1; i < o.args.size() && (cmd == "curve" || (cmd == "verify-levels" && o.robust)); ++i) {
+    if (!Parse_Level(o.args[i], level)) return Usage();
+    only.push_back(level);
+  }
+  if (cmd == "verify-levels" && o.robust) return Cmd_Robust(*g, o.solutions, only);
   if (cmd == "verify-levels" && o.args.size() == 1) return Verify_Levels(*g, o.solutions) ? 0 : 1;
+  if (cmd == "curve") return Cmd_Curve(*g, o.solutions, only, o.tries);
   if (cmd == "bench" && o.args.size() == 1) return Run_Bench(folder, o.solutions);
   if (cmd == "replay" && o.args.size() == 2) return Cmd_Replay(*g, o.args[1]);
   if (cmd == "fidelity" && o.args.size() == 1) return Cmd_Fidelity(*g, o.solutions, -1);
