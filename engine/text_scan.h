@@ -6,7 +6,8 @@
 // Every reader of a data file (levels, models, walls, fonts, configuration,
 // scores) works on bytes already in memory through this cursor, so the same
 // code serves a loose file and an archive entry, and can be tested on a
-// string. It never allocates more than the text it is given.
+// string. It never allocates more than the text it is given. The results
+// agree with glibc's sscanf on the same bytes (a test compares them).
 #pragma once
 
 #include <string>
