@@ -8,7 +8,16 @@
 // having been loaded.
 #pragma once
 
+#include <cmath>
+
 namespace field {
+
+// Any coordinate, speed or angle read from a file lies within this of zero
+// (units, units per second, degrees); anything farther, infinite or not a
+// number is refused before it reaches the play-field. The field itself is
+// under 100 units across.
+inline constexpr float kMaxFileValue = 1.0e4f;
+inline bool Plausible(float v) { return std::isfinite(v) && std::fabs(v) <= kMaxFileValue; }
 
 // Inner faces of the walls: a disc centre stays at least one disc radius
 // inside these lines.

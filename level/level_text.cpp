@@ -1,11 +1,15 @@
 #include "level/level_text.h"
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
+#include "engine/log.h"
 #include "engine/text_scan.h"
 #include "game/game_state.h"
 #include "game/shooter.h"
 #include "level/builtin_levels.h"
+#include "level/field_geometry.h"
 #include "level/pak_archive.h"
 
 namespace {
@@ -16,7 +20,7 @@ constexpr size_t kMaxWord = 150;  // characters of one word
 // sscanf: stops at the first that does not convert. Returns the count
 // converted, or -1 when the text ended before the first.
 template <typename... T>
-int Scan(const std::string& text, T&... out) {
+int Scan(std::string_view text, T&... out) {
   TextCursor cur(text);
   int converted = 0;
   bool stop = false;
@@ -39,26 +43,39 @@ int Scan(const std::string& text, T&... out) {
   return converted;
 }
 
-void Consume_Words(std::string& text, int n) {
+void Consume_Words(std::string_view& text, int n) {
   for (int i = 0; i < n; ++i) Consume_Word(text);
 }
 
 // Walks the text: every word is consumed, and the handler sees each one with
 // the text that follows it. Returns when the text is used up.
 template <typename Handler>
-void Walk(std::string& text, Handler handle) {
+void Walk(const std::string& whole, Handler handle) {
+  std::string_view text = whole;
   // A file that begins with white space would otherwise hand the first
   // keyword itself to its own argument scan.
-  text.erase(0, text.find_first_not_of(' '));
+  text.remove_prefix(std::min(text.size(), text.find_first_not_of(' ')));
   std::string word;
   while (Read_Word(text, word)) {
     const size_t before = text.size();
     Consume_Word(text);
     // A text with no blank left cannot be consumed further; stop rather
     // than read the same word for ever.
-    if (text.size() == before) text.clear();
+    if (text.size() == before) text = {};
     handle(word, text);
   }
+}
+
+// Numbers that would put an object at infinity or nowhere are refused with
+// the object; the log says which.
+bool All_Plausible(const char* keyword, std::initializer_list<float> values) {
+  for (const float v : values) {
+    if (!field::Plausible(v)) {
+      Log_Write(g_log_stream, 1, "Parse_Objects() :: %s with the number [%g] ignored", keyword, v);
+      return false;
+    }
+  }
+  return true;
 }
 
 void Tint_Shooter(GameState& g) {
@@ -97,17 +114,17 @@ std::string Read_Level_Text(const std::string& folder, const std::string& name) 
   return std::string(Builtin_Level_Text(name));
 }
 
-bool Read_Word(const std::string& text, std::string& word) {
+bool Read_Word(std::string_view text, std::string& word) {
   TextCursor cur(text);
   return cur.Word(word, kMaxWord) == ScanResult::Ok;
 }
 
-void Consume_Word(std::string& text) {
+void Consume_Word(std::string_view& text) {
   const size_t blank = text.find(' ');
-  if (blank != std::string::npos) text.erase(0, blank + 1);
+  if (blank != std::string_view::npos) text.remove_prefix(blank + 1);
 }
 
-Color Parse_Color(std::string& text) {
+Color Parse_Color(std::string_view& text) {
   std::string word;
   Color c = colors::kUnknown;
   if (Read_Word(text, word)) c = Color_From_Name(word);
@@ -122,7 +139,7 @@ void Parse_Objects_Text(GameState& g, std::string text) {
   g.Goals.GoalText[1].clear();
   g.Goals.GoalForceField.fill(-1);
 
-  Walk(text, [&g](const std::string& word, std::string& rest) {
+  Walk(text, [&g](const std::string& word, std::string_view& rest) {
     if (word == "ColorSet") {
       const int n = Scan(rest, g.Shooter.CycleColors, g.PaletteCount);
       Consume_Words(rest, 2);
@@ -135,7 +152,7 @@ void Parse_Objects_Text(GameState& g, std::string text) {
       float x = 0, y = 0, angle = 0;
       const int n = Scan(rest, hollow, x, y, angle);
       Consume_Words(rest, 4);
-      if (n >= 0) Add_Brick(g, {x, y, 0.0f}, angle, hollow, 1);
+      if (n >= 0 && All_Plausible("Brick", {x, y, angle})) Add_Brick(g, {x, y, 0.0f}, angle, hollow, 1);
     } else if (word == "Disc") {
       int ring = 0;
       float x = 0, y = 0, vx = 0, vy = 0;
@@ -143,7 +160,7 @@ void Parse_Objects_Text(GameState& g, std::string text) {
       Consume_Words(rest, 5);
       if (n >= 0) {
         const Color c = Parse_Color(rest);
-        Add_Disc(g, {x, y, 0.0f}, {vx, vy, 0.0f}, c, -1, ring == 1 ? 1 : 0);
+        if (All_Plausible("Disc", {x, y, vx, vy})) Add_Disc(g, {x, y, 0.0f}, {vx, vy, 0.0f}, c, -1, ring == 1 ? 1 : 0);
       }
     } else if (word == "ForceField") {
       float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -151,7 +168,7 @@ void Parse_Objects_Text(GameState& g, std::string text) {
       Consume_Words(rest, 4);
       if (n >= 0) {
         const Color c = Parse_Color(rest);
-        Add_Force_Field(g, {x1, y1, 0.0f}, {x2, y2, 0.0f}, c);
+        if (All_Plausible("ForceField", {x1, y1, x2, y2})) Add_Force_Field(g, {x1, y1, 0.0f}, {x2, y2, 0.0f}, c);
       }
     } else if (word == "GoalText") {
       for (std::string& line : g.Goals.GoalText) {
@@ -177,7 +194,7 @@ void Parse_Goals_Text(GameState& g, std::string text) {
   goals.GoalTimeMode = 0;
   goals.CheckDiscMatchRing = goals.CheckDiscMatchForceField = 0;
 
-  Walk(text, [&goals](const std::string& word, std::string& rest) {
+  Walk(text, [&goals](const std::string& word, std::string_view& rest) {
     auto single = [&rest](int& field) {
       int value = 0;
       if (Scan(rest, value) == 1) field = value;
@@ -206,8 +223,15 @@ void Parse_Goals_Text(GameState& g, std::string text) {
         goals.GoalForceField[static_cast<size_t>(index)] = count;
       }
     } else if (word == "GoalTime") {
-      Scan(rest, goals.GoalTime);
+      float seconds = 0.0f;
+      const bool read = Scan(rest, seconds) == 1;
       Consume_Word(rest);
+      if (read && !field::Plausible(seconds)) {
+        // Not a number of seconds: no time rule rather than one nobody can meet.
+        Log_Write(g_log_stream, 1, "Parse_Goals() :: GoalTime [%g] ignored", seconds);
+        return;
+      }
+      if (read) goals.GoalTime = seconds;
       if (goals.GoalTime > 0.0f) {
         goals.GoalTimeMode = 1;
       } else if (goals.GoalTime < 0.0f) {
@@ -221,7 +245,7 @@ void Parse_Goals_Text(GameState& g, std::string text) {
 void Parse_Points_Text(GameState& g, std::string text) {
   g.PointsBrickRemove = g.PointsRingNew = g.PointsRingDifferentColor = 0;
   g.PointsRingSameColor = g.PointsRingSpecial = 0;
-  Walk(text, [&g](const std::string& word, std::string& rest) {
+  Walk(text, [&g](const std::string& word, std::string_view& rest) {
     int* field = nullptr;
     if (word == "PointsBrickRemove") field = &g.PointsBrickRemove;
     if (word == "PointsRingNew") field = &g.PointsRingNew;

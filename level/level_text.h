@@ -12,6 +12,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "game/colors.h"
 
@@ -26,11 +27,13 @@ std::string Fold_Level_Text(const std::string& bytes);
 
 // The next run of at most 150 non-blank characters; false when only white
 // space remains. The text is not changed.
-bool Read_Word(const std::string& text, std::string& word);
-// Removes everything up to and including the first blank.
-void Consume_Word(std::string& text);
+bool Read_Word(std::string_view text, std::string& word);
+// Removes everything up to and including the first blank. The walk works on
+// a view, so consuming a word costs nothing and a text of any size is read
+// in time proportional to its length.
+void Consume_Word(std::string_view& text);
 // Reads and consumes one colour word; an unknown word gives (0, 0, 0).
-Color Parse_Color(std::string& text);
+Color Parse_Color(std::string_view& text);
 
 void Parse_Objects(GameState& g, const std::string& name);
 void Parse_Goals(GameState& g, const std::string& name);

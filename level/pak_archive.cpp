@@ -1,8 +1,12 @@
 #include "level/pak_archive.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 #include <memory>
+
+#include "engine/log.h"
 
 namespace {
 
@@ -22,11 +26,19 @@ void Put_U32(unsigned char* p, uint32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(v >> (8 * i));
 }
 
+// The size of an open regular file; -1 for anything else. A folder opens
+// for reading on Linux and reports a huge size, which must never become an
+// allocation.
 long File_Size(std::FILE* f) {
-  if (std::fseek(f, 0, SEEK_END) != 0) return -1;
-  const long size = std::ftell(f);
-  if (std::fseek(f, 0, SEEK_SET) != 0) return -1;
-  return size;
+  struct stat st{};
+  if (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+  return static_cast<long>(st.st_size);
+}
+
+bool Is_Regular_File(std::FILE* f, const std::string& path) {
+  if (File_Size(f) >= 0) return true;
+  Log_Write(g_log_stream, 1, "Read_File() :: failed ([%s] is not a file)", path.c_str());
+  return false;
 }
 
 // The ignored header bytes carry a signature and a format number, so that a
@@ -35,11 +47,18 @@ constexpr char kSignature[12] = {'P', 'R', 'I', 'S', 'M', 'E', 'L', 'P', 'A', 'K
 
 }  // namespace
 
+bool Plain_Entry_Name(const std::string& name) {
+  if (name.empty() || name.size() >= kPakNameSize || name == "." || name == "..") return false;
+  for (const char c : name) {
+    if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20) return false;
+  }
+  return true;
+}
+
 bool Read_File(const std::string& path, std::string& out) {
   File f(std::fopen(path.c_str(), "rb"));
-  if (!f) return false;
+  if (!f || !Is_Regular_File(f.get(), path)) return false;
   const long size = File_Size(f.get());
-  if (size < 0) return false;
   std::string data(static_cast<size_t>(size), '\0');
   if (size > 0 && std::fread(data.data(), 1, data.size(), f.get()) != data.size()) return false;
   out = std::move(data);
@@ -50,7 +69,7 @@ bool PakArchive::Open_Archive(const std::string& path) {
   Close_Archive();
   if (path.empty()) return false;
   File f(std::fopen(path.c_str(), "rb"));
-  if (!f) return false;
+  if (!f || !Is_Regular_File(f.get(), path)) return false;
   const long size = File_Size(f.get());
   unsigned char header[kPakHeaderSize];
   if (size < static_cast<long>(kPakHeaderSize) ||
@@ -72,6 +91,13 @@ bool PakArchive::Open_Archive(const std::string& path) {
     e.name.assign(reinterpret_cast<const char*>(raw), static_cast<const unsigned char*>(nul) - raw);
     e.size = Read_U32(raw + 32);
     e.offset = Read_U32(raw + 36);
+    if (!Plain_Entry_Name(e.name)) {
+      // A name with a folder part could reach outside any folder it is
+      // extracted to; such an entry is not part of the archive.
+      Log_Write(g_log_stream, 1, "PakArchive::Open_Archive() :: entry [%s] of [%s] skipped (not a plain file name)",
+                e.name.c_str(), path.c_str());
+      continue;
+    }
     entries.push_back(std::move(e));
   }
   path_ = path;
@@ -105,7 +131,7 @@ bool PakArchive::Read_Entry(const std::string& name, std::string& out) const {
 
 bool PakArchive::Extract_Entry(const std::string& name, const std::string& dir) const {
   std::string data;
-  if (!Read_Entry(name, data)) return false;
+  if (!Plain_Entry_Name(name) || !Read_Entry(name, data)) return false;
   File out(std::fopen((dir + "/" + name).c_str(), "wb"));
   if (!out) return false;
   return data.empty() || std::fwrite(data.data(), 1, data.size(), out.get()) == data.size();
@@ -124,8 +150,8 @@ bool Pak_Write(const std::string& path, const std::vector<PakInput>& entries, st
       error = "entry name [" + e.name + "] must have 1 to 31 characters";
       return false;
     }
-    if (e.name.find('/') != std::string::npos) {
-      error = "entry name [" + e.name + "] must not hold a folder part";
+    if (!Plain_Entry_Name(e.name)) {
+      error = "entry name [" + e.name + "] must be a plain file name";
       return false;
     }
     if (offset + e.data.size() > UINT32_MAX) {

@@ -32,8 +32,9 @@ struct PakEntry {
 class PakArchive {
  public:
   // Reads the header and the entry table. False for an empty path, a file
-  // that does not open, a table shorter than its count promises or an entry
-  // name with no terminator.
+  // that does not open or is no regular file, a table shorter than its
+  // count promises or an entry name with no terminator. Entries whose name
+  // is not a plain file name are left out, with a log line.
   bool Open_Archive(const std::string& path);
 
   // Reads an entry into memory. When two entries share a name the later one
@@ -64,5 +65,10 @@ struct PakInput {
 // and puts the reason in error.
 bool Pak_Write(const std::string& path, const std::vector<PakInput>& entries, std::string& error);
 
-// Reads a whole file into memory; false when it cannot be opened or read.
+// Reads a whole regular file into memory; false when it cannot be opened
+// or read, and (with a log line) when the path names a folder or a device.
 bool Read_File(const std::string& path, std::string& out);
+
+// A name an archive entry may have: 1..31 characters, no folder part ('/'
+// or '\\'), not "." or "..", no control characters.
+bool Plain_Entry_Name(const std::string& name);

@@ -169,6 +169,32 @@ TEST(LevelText, OversizedCountsStopAtCapacity) {
   EXPECT_EQ(g->ForceFieldCount, kMaxForceFields);
 }
 
+TEST(LevelText, NumbersThatAreNoPlaceAreRefusedWithTheirObject) {
+  auto g = Make_Field();
+  g->Goals.GoalTime = 30.0f;
+  Parse_All(*g,
+            "Brick 1 nan 0 0 Brick 1 0 inf 0 Brick 1 1e39 0 0 Brick 0 5 5 0 Disc 0 0 0 -inf 0 RED "
+            "Disc 1 3 4 0 0 BLUE ForceField 0 0 nan 1 RED GoalTime nan GoalTime -inf ");
+  EXPECT_EQ(g->BrickCount, 1) << "only the brick at (5, 5)";
+  EXPECT_EQ(g->DiscCount, 1) << "only the ring at (3, 4)";
+  EXPECT_EQ(g->ForceFieldCount, 0);
+  EXPECT_EQ(g->Goals.GoalTimeMode, 0) << "no time rule from a time that is no number";
+  EXPECT_EQ(g->Goals.GoalTime, 30.0f);
+}
+
+TEST(LevelText, ATextOfTenMegabytesIsWalkedInOnePass) {
+  // Megabytes of one keyword: a walk that cut the front off the text for
+  // every word would take minutes here.
+  std::string text;
+  text.reserve(11u << 20);
+  while (text.size() < (10u << 20)) text += "GoalTime 1 ";
+  text += "GoalTime 42 ";
+  auto g = Make_Field();
+  Parse_All(*g, text);
+  EXPECT_EQ(g->Goals.GoalTime, 42.0f);
+  EXPECT_EQ(g->Goals.GoalTimeMode, 1);
+}
+
 TEST(LevelText, FirstColourIsDealtAndShownAfterTheObjectsPass) {
   auto g = Make_Field();
   Parse_All(*g, "ColorSet 1 2 BLUE RED ");

@@ -92,12 +92,48 @@ TEST(PakArchive, DamagedFilesFailCleanly) {
   EXPECT_FALSE(pak.Open_Archive(dir.Write("t5.pak", "PRISM")));
 }
 
+// An archive whose first entry is renamed in place (the writer itself
+// refuses such names, so a hostile file is made by hand).
+std::string With_First_Name(const std::string& good, const std::string& name) {
+  std::string bytes = good;
+  for (size_t i = 0; i < kPakNameSize; ++i) {
+    const char c = i < name.size() ? name[i] : '\0';
+    bytes[kPakHeaderSize + i] = static_cast<char>(static_cast<unsigned char>(c) + kPakKey);
+  }
+  return bytes;
+}
+
+TEST(PakArchive, OnlyPlainFileNamesAreEntriesAndFoldersAreNoFiles) {
+  TempDir dir;
+  const std::string good = Slurp(Make_Archive(dir, {{"a.txt", "alpha"}, {"b.txt", "beta"}}));
+  std::filesystem::create_directories(dir.File("out"));
+  for (const std::string name : {"../escape.txt", "", "..", "sub/a.txt", "back\\slash"}) {
+    PakArchive pak;
+    ASSERT_TRUE(pak.Open_Archive(dir.Write("bad.pak", With_First_Name(good, name)))) << name;
+    ASSERT_EQ(pak.Entries().size(), 1u) << "[" << name << "] is left out";
+    EXPECT_EQ(pak.Entries()[0].name, "b.txt");
+    EXPECT_FALSE(pak.Extract_Entry(name, dir.File("out")));
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.File("escape.txt")));
+
+  // A folder opens for reading, and claims a size no one can allocate.
+  std::filesystem::create_directories(dir.File("folder.pak"));
+  std::string data;
+  EXPECT_FALSE(Read_File(dir.File("folder.pak"), data));
+  EXPECT_FALSE(PakArchive().Open_Archive(dir.File("folder.pak")));
+  EXPECT_NE(Run_Quiet(std::string(PRISMEL_PAK_TOOL) + " create " + dir.File("x.pak") + " " + dir.File("folder.pak")),
+            0);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("x.pak")));
+}
+
 TEST(PakArchive, WriterRefusesBadNames) {
   TempDir dir;
   std::string error;
   EXPECT_FALSE(Pak_Write(dir.File("x.pak"), {{std::string(32, 'n'), "x"}}, error));
   EXPECT_NE(error.find("31"), std::string::npos);
   EXPECT_FALSE(Pak_Write(dir.File("x.pak"), {{"", "x"}}, error));
+  EXPECT_FALSE(Pak_Write(dir.File("x.pak"), {{"..", "x"}}, error));
+  EXPECT_FALSE(Pak_Write(dir.File("x.pak"), {{"a\\b", "x"}}, error));
   EXPECT_FALSE(std::filesystem::exists(dir.File("x.pak")));
 }
 
