@@ -8,6 +8,7 @@
 #include "engine/gl.h"
 #include "engine/log.h"
 #include "engine/window.h"
+#include "level/png_check.h"
 #include "level/resource_file.h"
 
 namespace {
@@ -48,11 +49,18 @@ int CKorvidWindow::Texture_Load(const std::string& path, int index) {
 }
 
 bool CKorvidWindow::Decode_And_Upload(const std::string& bytes, const std::string& path, int index) {
+  std::string why;
+  if (!Png_Structure_Plausible(bytes, why)) {
+    Log_Write(g_log_stream, 1, "CKorvidWindow::Texture_Load() :: failed ([%i][%s] %s)", index, path.c_str(),
+              why.c_str());
+    return false;
+  }
   png_image image;
   std::memset(&image, 0, sizeof image);
   image.version = PNG_IMAGE_VERSION;
   std::vector<unsigned char> pixels;
-  if (png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) {
+  if (png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()) && image.width <= kMaxPictureSide &&
+      image.height <= kMaxPictureSide) {
     image.format = PNG_FORMAT_BGRA;
     pixels.resize(PNG_IMAGE_SIZE(image));
     // A negative row stride stores the picture bottom row first.

@@ -352,6 +352,17 @@ TEST_F(AudioTest, DataThatIsNotOggVorbisIsRefused) {
   }
 }
 
+TEST_F(AudioTest, AStreamWhoseSerialChangesIsRefusedWholeAndStreamed) {
+  std::string bytes;
+  ASSERT_TRUE(Read_File(std::string(PRISMEL_BAD_FILES) + "/ogg_serial_change.ogg", bytes));
+  dir_.Write("serial.ogg", bytes);
+  CKorvidAudio audio(5, dir_.path());
+  for (const bool streamed : {false, true}) {
+    EXPECT_FALSE(audio.Load(2, "serial.ogg", streamed));
+    EXPECT_EQ(audio.Get_State(2), -1);
+  }
+}
+
 TEST_F(AudioTest, DamagedPageInTheMiddleFailsTheWholeDecode) {
   std::string tone = Encode_Tone(176400, 2, 44100);  // 4 s: several audio pages
   // A wrong byte breaks that page's checksum; the page is dropped and the
