@@ -6,15 +6,19 @@
 #include "engine/log.h"
 #include "engine/text_scan.h"
 #include "game/texture_table.h"
+#include "level/field_geometry.h"
 #include "level/resource_file.h"
 
 namespace {
 
 constexpr float kPi = 3.14159265358979f;
 constexpr size_t kMaxTextureName = 100;  // characters of a texture file name
-// The shortest point or triangle line ("0 0 0 0\n") takes eight bytes; a
-// count that promises more lines than that cannot be honest.
-constexpr size_t kMinLineBytes = 8;
+constexpr int kMaxModelTextures = 256;    // names in one model's texture list
+// Every number of a point or triangle line takes at least two bytes (a
+// digit and a blank); a count that promises more lines than the rest of
+// the file can hold cannot be honest, and is refused before anything is
+// allocated for it.
+constexpr size_t kMinFieldBytes = 2;
 
 Vec3 Face_Normal(const Vec3& a, const Vec3& b, const Vec3& c) {
   Vec3 n = (b - a).Cross(c - a);
@@ -56,11 +60,14 @@ bool CKorvidModel::Load_Text(std::string_view text, const std::string& name,
   if (!Scan_Int(cur, point_count) || !Scan_Int(cur, triangle_count)) {
     return reject("file ends in its counts");
   }
-  const size_t size = text.size();
-  if (texture_count < 0 || point_count < 0 || triangle_count < 0 ||
-      static_cast<size_t>(texture_count) > size / 2 ||
-      static_cast<size_t>(point_count) > size / kMinLineBytes ||
-      static_cast<size_t>(triangle_count) > size / kMinLineBytes) {
+  const size_t left = cur.Rest().size();
+  const size_t point_bytes = 4 * kMinFieldBytes;
+  const size_t triangle_bytes =
+      (1 + (has_textures ? 1 : 0) + (has_groups ? 1 : 0) + 3 + (has_uv ? 6 : 0)) * kMinFieldBytes;
+  if (texture_count < 0 || point_count < 0 || triangle_count < 0 || texture_count > kMaxModelTextures ||
+      static_cast<size_t>(texture_count) * kMinFieldBytes + static_cast<size_t>(point_count) * point_bytes +
+              static_cast<size_t>(triangle_count) * triangle_bytes >
+          left + kMinFieldBytes) {  // the last number needs no blank after it
     return reject("counts larger than the file");
   }
 
@@ -75,6 +82,9 @@ bool CKorvidModel::Load_Text(std::string_view text, const std::string& name,
     if (!Scan_Int(cur, ignored) || !Scan_Float(cur, p.x) || !Scan_Float(cur, p.y) ||
         !Scan_Float(cur, p.z)) {
       return reject("file ends in its points");
+    }
+    if (!field::Plausible(p.x) || !field::Plausible(p.y) || !field::Plausible(p.z)) {
+      return reject("a point at infinity or not a number");
     }
   }
 
@@ -95,6 +105,7 @@ bool CKorvidModel::Load_Text(std::string_view text, const std::string& name,
         if (!Scan_Float(cur, uv[0]) || !Scan_Float(cur, uv[1])) {
           return reject("file ends in its triangles");
         }
+        if (!field::Plausible(uv[0]) || !field::Plausible(uv[1])) return reject("a texture place that is no number");
       }
     }
     if (file_texture_index[i] >= texture_count) return reject("texture index out of range");

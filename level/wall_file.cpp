@@ -6,6 +6,7 @@
 #include "engine/log.h"
 #include "engine/text_scan.h"
 #include "game/game_state.h"
+#include "level/field_geometry.h"
 #include "level/resource_file.h"
 
 namespace {
@@ -22,6 +23,11 @@ void Parse_Wall_Text(GameState& g, std::string_view text) {
     if (cur.Int(index) != ScanResult::Ok || cur.Float(x) != ScanResult::Ok ||
         cur.Float(y) != ScanResult::Ok || cur.Float(angle) != ScanResult::Ok) {
       break;  // the end of the file, or a word where a number belongs
+    }
+    if (!field::Plausible(x) || !field::Plausible(y) || !field::Plausible(angle)) {
+      Log_Write(g_log_stream, 1, "Parse_Wall() :: piece [%i] at [%g, %g] turned [%g] ignored", index, x, y, angle);
+      if (cur.Word(word, kMaxWord) != ScanResult::Ok) break;
+      continue;
     }
     Wall& w = g.Walls[static_cast<size_t>(g.WallCount)];
     static_cast<CKorvidModel&>(w) = g.BrickTemplate;

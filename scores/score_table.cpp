@@ -1,8 +1,10 @@
 #include "scores/score_table.h"
 
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
+#include "engine/log.h"
 #include "engine/text_scan.h"
 #include "level/pak_archive.h"
 
@@ -29,6 +31,13 @@ void Load_Score_Table(ScoreTable& t, const std::string& folder, int level) {
     std::string name;
     if (cur.Float(version) != ScanResult::Ok || cur.Word(name, kNameScanChars) != ScanResult::Ok ||
         cur.Float(time) != ScanResult::Ok) {
+      continue;
+    }
+    // A time that is no run's time would become the best time and the
+    // total: the place counts as empty.
+    if (!std::isfinite(time) || time <= 0.0f || time >= kEmptyScoreTime) {
+      Log_Write(g_log_stream, 1, "Load_Score_Table() :: [%s] holds no time [%g]; its place counts as empty",
+                path.c_str(), time);
       continue;
     }
     ScoreEntry& e = t.entries[static_cast<size_t>(place - 1)];

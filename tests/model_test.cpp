@@ -61,6 +61,11 @@ TEST(ModelFile, BadFilesAreRejectedAndLeaveTheModel) {
       "0.2 -3 1",                                               // negative count
       "0.4 1 3 1 a.png  0 0 0 0  1 1 0 0  2 0 1 0  0 4 0 1 2",  // texture index beyond the list
       "0.3 3 1  0 0 0 0  1 1 0 0  2 0 1 0  0 0 1 2  0.1 x",     // word where a number belongs
+      "0.2 3 1  0 nan 0 0  1 1 0 0  2 0 1 0  0 0 1 2",          // a point that is no number
+      "0.2 3 1  0 0 0 0  1 inf 0 0  2 0 1 0  0 0 1 2",          // a point at infinity
+      "0.2 3 1  0 0 0 0  1 1e39 0 0  2 0 1 0  0 0 1 2",         // ... written as a huge number
+      "0.5 0 2 3  0 0 0 0  1 1 0 0  2 0 1 0  0 0 0 0 1 2 0 0 1 0 0 1",  // one triangle short for its count
+      "0.4 300 3 1 a a a a a a a a a a a a a a a a a a a a",    // more textures than a model may name
   };
   for (const char* text : bad) {
     SCOPED_TRACE(text);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <vector>
 
 #include "scores/score_table.h"
@@ -51,6 +53,15 @@ TEST(ScoreTable, LoadingFilesBestTimesAndTotal) {
   dir.Write("007.001", "1.03 Alice 12.500000 0.000 4 6 ");
   dir.Write("007.002", "1.03 ABCDEFGHIJKLMNOPQRST 13.000000 ");
   dir.Write("007.004", "garbage");
+  for (const char* time : {"nan", "inf", "0", "-5", "10000", "1e39"}) {
+    dir.Write("007.005", std::string("1.03 Mallory ") + time + " ");
+    ScoreTable bad;
+    Load_Score_Table(bad, dir.path(), 7);
+    EXPECT_EQ(bad.entries[4].name, "-----") << "a time of " << time << " is no score";
+    EXPECT_EQ(bad.TotalTime, 12.5f);
+  }
+  std::filesystem::remove(dir.File("007.005"));
+  std::filesystem::create_directories(dir.File("007.003"));  // a folder where a score file belongs
   ScoreTable t;
   Load_Score_Table(t, dir.path(), 7);
   EXPECT_EQ(t.entries[0].name, "Alice");
