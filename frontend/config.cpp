@@ -2,9 +2,13 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -62,11 +66,15 @@ std::string Strip_Separators(std::string_view rest) {
 }
 
 // Sign and leading decimal digits after any blanks; 0 when there are none.
-// Out-of-range values are clamped rather than wrapped.
+// Out-of-range values are clamped rather than wrapped: a setting of
+// 99999999999999999999 means "on", never "-1".
 int To_Int(const std::string& value) {
-  TextCursor cursor(value);
-  int out = 0;
-  return cursor.Decimal(out) == ScanResult::Ok ? out : 0;
+  const char* start = value.c_str();
+  char* end = nullptr;
+  errno = 0;
+  const long v = std::strtol(start, &end, 10);
+  if (end == start) return 0;
+  return static_cast<int>(std::clamp<long>(v, INT_MIN, INT_MAX));
 }
 
 }  // namespace
