@@ -200,6 +200,7 @@ void ScriptRunner::Run_Commands(Game& game) {
 }
 
 void ScriptRunner::Before_Step(Game& game) {
+  ++frames_;
   // A scripted run is not paused by the desktop's focus.
   game.window.app_active = true;
   if (!screenshot_due_) Run_Commands(game);
@@ -234,8 +235,8 @@ int ScriptRunner::Report(const Game& game) const {
   if (failure.empty() && !ran_out) {
     failure = "the game ended before line " + std::to_string(Current().line) + " ran";
   }
-  std::printf("script: %s; mode %s, status %s, level %d\n", failure.empty() ? "done" : "FAILED", Mode_Name(g.Mode),
-              Status_Name(g.LevelStatus), g.Level);
+  std::printf("script: %s; mode %s, status %s, level %d, %ld frames\n", failure.empty() ? "done" : "FAILED",
+              Mode_Name(g.Mode), Status_Name(g.LevelStatus), g.Level, frames_);
   std::printf("script: settings");
   for (const ConfigKey& k : Config_Keys()) std::printf(" %s %d", k.key, g.*(k.field));
   std::printf("\n");

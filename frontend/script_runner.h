@@ -56,4 +56,5 @@ class ScriptRunner : public FrameObserver {
   size_t shot_ = 0;
   float give_up_ = 0.0f;
   float previous_shot_clock_ = 0.0f;
+  long frames_ = 0;  // frames run so far
 };
