@@ -160,14 +160,19 @@ bool CKorvidAudio::Valid(int channel, const char* operation) const {
 
 bool CKorvidAudio::Load(int channel, const std::string& name, bool streamed) {
   if (!Available() || !Valid(channel, "Load")) return false;
-  Channel& ch = *channels_[static_cast<size_t>(channel)];
-  Release(ch);  // a second load replaces the sound instead of leaking the first
-
   std::string bytes;
   if (!Load_Resource_Archive_First(folder_, kArchive, name, bytes)) {
+    Release(*channels_[static_cast<size_t>(channel)]);
     Log_Write(g_log_stream, 1, "CKorvidAudio::Load() :: failed (could not find file [%s])", name.c_str());
     return false;
   }
+  return Load_Bytes(channel, name, std::move(bytes), streamed);
+}
+
+bool CKorvidAudio::Load_Bytes(int channel, const std::string& name, std::string bytes, bool streamed) {
+  if (!Available() || !Valid(channel, "Load")) return false;
+  Channel& ch = *channels_[static_cast<size_t>(channel)];
+  Release(ch);  // a second load replaces the sound instead of leaking the first
   const char* const init_failed = streamed ? "CKorvidAudio::Load() :: failed (could not initialize stream [%s])"
                                            : "CKorvidAudio::Load() :: failed (could not initialize [%s])";
 

@@ -36,6 +36,8 @@ class CKorvidAudio {
   // Loads the sound called name into channel, replacing what it held.
   // streamed: decode while playing instead of all at once.
   bool Load(int channel, const std::string& name, bool streamed);
+  // The same for an encoded sound already in memory (name is for the log).
+  bool Load_Bytes(int channel, const std::string& name, std::string bytes, bool streamed);
 
   // Starts the channel's sound; a whole sound played again while sounding
   // starts over, a streamed one that is playing is left alone.

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of scripts/packages.txt that are missing.
-# As root it runs apt-get; otherwise it prints the exact command and fails.
+# Installs the Debian packages of the given lists (default: the one
+# scripts/packages.txt) that are missing. As root it runs apt-get; otherwise
+# it prints the exact command and fails.
+# Usage: install-deps.sh [LIST...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-mapfile -t wanted < <(grep -v '^[[:space:]]*#' "$here/packages.txt" | awk 'NF {print $1}')
+lists=("$@")
+[[ ${#lists[@]} -eq 0 ]] && lists=("$here/packages.txt")
+mapfile -t wanted < <(cat "${lists[@]}" | grep -v '^[[:space:]]*#' | awk 'NF {print $1}')
 
 missing=()
 for p in "${wanted[@]}"; do
