@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "field_fixture.h"
@@ -66,6 +67,9 @@ TEST(LevelText, FilePresentButEmptyReplacesTheBuiltinText) {
   auto g = Make_Field();
   Parse_All(*g, " ");
   EXPECT_EQ(g->BrickCount + g->DiscCount + g->ForceFieldCount, 0);
+  // A folder where a level file belongs is no file: the built-in text stays.
+  std::filesystem::create_directories(dir.File("data/levels/level_003.dat"));
+  EXPECT_EQ(Read_Level_Text(dir.path(), "data/levels/level_003.dat"), Builtin_Level_Text("data/levels/level_003.dat"));
 }
 
 TEST(LevelText, KeywordCases) {
