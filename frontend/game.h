@@ -32,6 +32,7 @@ struct FrontState {
   // A score file to play instead of a row of the table (prismel --replay).
   std::string replay_file;
   bool tables_warmed = false;  // every level's best time is known
+  bool start_in_game = false;  // after the title, play Level at once (prismel --level N)
 
   FrontState();
 };

@@ -16,6 +16,7 @@
 #include "engine/log.h"
 #include "engine/message_box.h"
 #include "engine/program_folder.h"
+#include "frontend/command_line.h"
 #include "frontend/config.h"
 #include "frontend/game.h"
 #include "frontend/main_loop.h"
@@ -35,23 +36,6 @@ namespace {
 GameState g_game_state;
 
 constexpr const char* kTitle = "Prismel - quillmoor.example/prismel";
-
-void Print_Help() {
-  std::printf(
-      "Usage: prismel [--log FILE] [--replay FILE] [--service URL] [--script FILE] [--help]\n"
-      "  --log FILE     write diagnostics to FILE (Rich Text; red lines are failures)\n"
-      "  --replay FILE  play a score file (LLL.PPP, its level in the first three digits)\n"
-      "                 back, then go on to the menu\n"
-      "  --service URL  the web service for high scores and the Website button\n"
-      "                 (also PRISMEL_SERVICE; default %s)\n"
-      "  --script FILE  run the game at a fixed frame time with the timed input of FILE,\n"
-      "                 then print the final mode, level and settings (screenshots go to\n"
-      "                 screens/ beside the program)\n"
-      "  --help         show this help\n"
-      "Keys: arrows turn, Space starts and fires, F1/F2 top/side view, F5 restart,\n"
-      "Enter next level, P pause, Escape menu. The menu is used with the mouse.\n",
-      kDefaultServiceAddress);
-}
 
 std::string Absolute_Path(const std::string& folder, const std::string& path) {
   return !path.empty() && path[0] == '/' ? path : folder + "/" + path;
@@ -85,29 +69,26 @@ std::string Current_Folder() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const char* log_path = nullptr;
-  const char* script_path = nullptr;
-  const char* replay_path = nullptr;
-  const char* service = std::getenv("PRISMEL_SERVICE");
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      Print_Help();
+  GameOptions options;
+  std::string bad;
+  switch (Parse_Command_Line(argc, argv, options, bad)) {
+    case CommandLine::HELP:
+      std::printf("%s", Usage_Text(kDefaultServiceAddress).c_str());
       return 0;
-    }
-    if (std::strcmp(argv[i], "--log") == 0 && i + 1 < argc) {
-      log_path = argv[++i];
-    } else if (std::strcmp(argv[i], "--service") == 0 && i + 1 < argc) {
-      service = argv[++i];
-    } else if (std::strcmp(argv[i], "--replay") == 0 && i + 1 < argc) {
-      replay_path = argv[++i];
-    } else if (std::strcmp(argv[i], "--script") == 0 && i + 1 < argc) {
-      script_path = argv[++i];
-    } else {
-      std::fprintf(stderr, "prismel: unknown option [%s]\n", argv[i]);
-      Print_Help();
+    case CommandLine::VERSION:
+      std::printf("Prismel %s\n", PRISMEL_VERSION);
+      return 0;
+    case CommandLine::BAD:
+      std::fprintf(stderr, "prismel: %s\n%s", bad.c_str(), Usage_Text(kDefaultServiceAddress).c_str());
       return 2;
-    }
+    case CommandLine::RUN:
+      break;
   }
+  const char* log_path = options.log.empty() ? nullptr : options.log.c_str();
+  const char* script_path = options.script.empty() ? nullptr : options.script.c_str();
+  const char* replay_path = options.replay.empty() ? nullptr : options.replay.c_str();
+  const char* service = options.service.empty() ? std::getenv("PRISMEL_SERVICE") : options.service.c_str();
+  const char* data_override = options.data.empty() ? std::getenv("PRISMEL_DATA") : options.data.c_str();
 
   // A script is read and checked before anything starts, so a bad line is
   // reported at once.
@@ -141,7 +122,10 @@ int main(int argc, char** argv) {
   }
 
   GameState& g = g_game_state;
-  const std::string program_folder = Executable_Folder();
+  // The folder that holds data/: beside the program in a build, the
+  // installed share/prismel, or the one the player names.
+  const std::string program_folder =
+      Find_Data_Folder(Executable_Folder(), data_override != nullptr ? Absolute_Path(start_folder, data_override) : "");
   if (chdir(program_folder.c_str()) != 0) std::fprintf(stderr, "prismel: cannot enter [%s]\n", program_folder.c_str());
   Build_Folders(g, program_folder, User_Data_Home());
   g.OsName = Get_Os_Name();
@@ -182,6 +166,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   Config_Load(g, g.ConfigPath);
+  if (options.level >= 0) {
+    g.Level = options.level;
+    game->front.start_in_game = true;
+  }
   Log_Write(g_log_stream, 0, "Game resources initialized [%s]", g.OsName.c_str());
 
   Camera_Snap(g.Camera, g.CameraView);

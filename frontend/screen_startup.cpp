@@ -40,7 +40,14 @@ void Startup_Update(Game& game) {
   if (f.title_hold <= 0.0f || Any_Key(game.g)) {
     f.title_hold = -1.0f;
     game.g.Keys.fill(0);
-    Start_Fade(game, FADE_BY_STARTUP_SCREEN, MODE_MENU, kFirstFadeSeconds, -1);
+    if (f.start_in_game) {
+      // prismel --level N: straight into that level, as New Game would.
+      f.start_in_game = false;
+      if (game.g.Level == kTutorialLevel) game.g.TutorialActive = true;
+      Start_Fade(game, FADE_BY_STARTUP_SCREEN, MODE_GAME, kFirstFadeSeconds, 1);
+    } else {
+      Start_Fade(game, FADE_BY_STARTUP_SCREEN, MODE_MENU, kFirstFadeSeconds, -1);
+    }
   }
 }
 

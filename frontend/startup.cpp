@@ -22,8 +22,11 @@ void Build_Folders(GameState& g, const std::string& program_folder, const std::s
   g.UserFolder = data_home + "/Prismel";
   g.UserDataFolder = g.UserFolder + "/Data";
   g.ScoresFolder = g.UserFolder + "/Scores";
+  g.UserLevelsFolder = g.UserFolder + "/levels";
   mkdir(data_home.c_str(), 0755);
-  for (const std::string* dir : {&g.UserFolder, &g.UserDataFolder, &g.ScoresFolder}) mkdir(dir->c_str(), 0755);
+  for (const std::string* dir : {&g.UserFolder, &g.UserDataFolder, &g.ScoresFolder, &g.UserLevelsFolder}) {
+    mkdir(dir->c_str(), 0755);
+  }
   g.ConfigPath = g.UserFolder + "/config.dat";
   g.ReplayPath1 = g.UserDataFolder + "/replay_1.tmp";
   g.ReplayPath2 = g.UserDataFolder + "/replay_2.tmp";

@@ -114,6 +114,9 @@ struct GameState : Settings {
 
   // Paths and names built at start-up. ProgramFolder holds data/.
   std::string ProgramFolder = ".";
+  // Level files a player tries without touching the installation
+  // (level_NNN.dat); empty: none are looked for.
+  std::string UserLevelsFolder;
   std::string UserFolder;
   std::string UserDataFolder;
   std::string ScoresFolder;

@@ -259,12 +259,17 @@ void Parse_Points_Text(GameState& g, std::string text) {
   });
 }
 
-void Parse_Objects(GameState& g, const std::string& name) {
-  Parse_Objects_Text(g, Read_Level_Text(g.ProgramFolder, name));
+std::string Level_Text_For(const GameState& g, const std::string& name) {
+  if (!g.UserLevelsFolder.empty()) {
+    const size_t slash = name.find_last_of('/');
+    std::string bytes;
+    if (Read_File(g.UserLevelsFolder + "/" + name.substr(slash == std::string::npos ? 0 : slash + 1), bytes)) {
+      return Fold_Level_Text(bytes);
+    }
+  }
+  return Read_Level_Text(g.ProgramFolder, name);
 }
-void Parse_Goals(GameState& g, const std::string& name) {
-  Parse_Goals_Text(g, Read_Level_Text(g.ProgramFolder, name));
-}
-void Parse_Points(GameState& g, const std::string& name) {
-  Parse_Points_Text(g, Read_Level_Text(g.ProgramFolder, name));
-}
+
+void Parse_Objects(GameState& g, const std::string& name) { Parse_Objects_Text(g, Level_Text_For(g, name)); }
+void Parse_Goals(GameState& g, const std::string& name) { Parse_Goals_Text(g, Level_Text_For(g, name)); }
+void Parse_Points(GameState& g, const std::string& name) { Parse_Points_Text(g, Level_Text_For(g, name)); }

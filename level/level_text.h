@@ -35,6 +35,10 @@ void Consume_Word(std::string_view& text);
 // Reads and consumes one colour word; an unknown word gives (0, 0, 0).
 Color Parse_Color(std::string_view& text);
 
+// The text a level load reads: the player's own level file in
+// g.UserLevelsFolder (same base name) first, then Read_Level_Text.
+std::string Level_Text_For(const GameState& g, const std::string& name);
+
 void Parse_Objects(GameState& g, const std::string& name);
 void Parse_Goals(GameState& g, const std::string& name);
 void Parse_Points(GameState& g, const std::string& name);

@@ -79,6 +79,20 @@ TEST_F(LevelLoad, LevelFileBesideTheProgramReplacesTheBuiltinText) {
   EXPECT_EQ(g->Shooter.NextColor, colors::kGreen);
 }
 
+TEST_F(LevelLoad, APlayersOwnLevelFileComesFirst) {
+  // The player's folder (no write access to the installation needed) wins
+  // over the file beside the program, which wins over the built-in text.
+  dir.Write("data/levels/level_005.dat", "ColorSet 1 1 GREEN\nDisc 1 0 0 0 0 GREEN\n");
+  dir.Write("mine/level_005.dat", "ColorSet 1 1 RED\nBrick 0 0 0 0\nBrick 0 9 9 0\n");
+  g->UserLevelsFolder = dir.File("mine");
+  Load_Level(*g, 5);
+  EXPECT_EQ(g->BrickCount, 2);
+  EXPECT_EQ(g->DiscCount, 0);
+  EXPECT_EQ(g->Shooter.NextColor, colors::kRed);
+  Load_Level(*g, 6);  // none of the player's own: the built-in level 6
+  EXPECT_EQ(g->BrickCount, 4);
+}
+
 TEST_F(LevelLoad, WallFiles) {
   // A loose wall file comes before the packed one and is left in place.
   dir.Write("wall_001.dat", "Walls\n0 1.0 2.0 0.0 Piece\n1 -5.0 7.0 90.0 Piece\n");

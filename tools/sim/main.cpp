@@ -291,7 +291,8 @@ int main(int argc, char** argv) {
   }
   if (o.args.empty()) return Usage();
 
-  const std::string folder = Executable_Folder();
+  const char* chosen = std::getenv("PRISMEL_DATA");
+  const std::string folder = Find_Data_Folder(Executable_Folder(), chosen != nullptr ? chosen : "");
   auto g = std::make_unique<GameState>();
   g->ProgramFolder = folder;
   if (!Load_Play_Field_Templates(*g)) {
