@@ -31,3 +31,23 @@ int Virtual_Key_From_Sdl(SDL_Keycode key) {
     default: return 0;
   }
 }
+
+int Virtual_Key_From_Controller_Button(int button) {
+  switch (button) {
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return 37;
+    case SDL_CONTROLLER_BUTTON_DPAD_UP: return 38;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return 39;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return 40;
+    case SDL_CONTROLLER_BUTTON_A: return 32;
+    case SDL_CONTROLLER_BUTTON_B: return 27;
+    case SDL_CONTROLLER_BUTTON_START: return 'P';
+    default: return 0;
+  }
+}
+
+int Virtual_Key_From_Controller_Axis(int axis, int value) {
+  if (value > -kStickDeadZone && value < kStickDeadZone) return 0;
+  if (axis == SDL_CONTROLLER_AXIS_LEFTX) return value < 0 ? 37 : 39;
+  if (axis == SDL_CONTROLLER_AXIS_LEFTY) return value < 0 ? 38 : 40;
+  return 0;
+}

@@ -48,15 +48,15 @@ bool CKorvidWindow::GL_Create_Window(const std::string& title, int w, int h, int
   SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, bits >= 24 ? 8 : 5);
   SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, bits >= 24 ? 8 : 5);
 
-  Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN;
+  Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI;
   if (resizable) flags |= SDL_WINDOW_RESIZABLE;
-  if (fullscreen) flags |= SDL_WINDOW_FULLSCREEN;
+  if (fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
   const int pos = centred ? SDL_WINDOWPOS_CENTERED : 0;
   window_ = SDL_CreateWindow(title.c_str(), pos, pos, w, h, flags);
   if (window_ == nullptr && fullscreen) {
     // The requested display mode is not to be had: fall back to a window.
     fullscreen = false;
-    window_ = SDL_CreateWindow(title.c_str(), pos, pos, w, h, flags & ~SDL_WINDOW_FULLSCREEN);
+    window_ = SDL_CreateWindow(title.c_str(), pos, pos, w, h, flags & ~SDL_WINDOW_FULLSCREEN_DESKTOP);
   }
   if (window_ == nullptr) return fail("Could not create window");
   context_ = SDL_GL_CreateContext(window_);
@@ -64,8 +64,13 @@ bool CKorvidWindow::GL_Create_Window(const std::string& title, int w, int h, int
   if (SDL_GL_MakeCurrent(window_, context_) != 0) return fail("Could not activate rendering context");
   SDL_GL_SetSwapInterval(1);
   SDL_RaiseWindow(window_);
+  // Game controllers come and go while the game runs; a missing subsystem
+  // only means no controller.
+  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+    Log_Write(g_log_stream, 1, "CKorvidWindow::GL_Create_Window() :: no game controllers [%s]", SDL_GetError());
+  }
 
-  GL_Resize(w, h);
+  Update_Drawable_Size();
   glEnable(GL_DEPTH_TEST);
   glEnable(GL_TEXTURE_2D);
   glShadeModel(GL_SMOOTH);
@@ -81,6 +86,8 @@ bool CKorvidWindow::GL_Create_Window(const std::string& title, int w, int h, int
 
 void CKorvidWindow::GL_Cleanup() {
   if (sdl_started_) SDL_ShowCursor(SDL_ENABLE);
+  for (void* c : controllers_) SDL_GameControllerClose(static_cast<SDL_GameController*>(c));
+  controllers_.clear();
   const bool had_window = window_ != nullptr;
   if (context_ != nullptr) {
     SDL_GL_MakeCurrent(window_, nullptr);
@@ -118,8 +125,51 @@ void CKorvidWindow::Process_Messages() {
   while (SDL_PollEvent(&e)) {
     switch (e.type) {
       case SDL_QUIT:
-        quit_requested = true;
+        close_requested = true;
         break;
+      case SDL_CONTROLLERDEVICEADDED:
+        if (SDL_GameController* c = SDL_GameControllerOpen(e.cdevice.which)) {
+          controllers_.push_back(c);
+          Log_Write(g_log_stream, 0, "CKorvidWindow :: game controller [%s]", SDL_GameControllerName(c));
+        }
+        break;
+      case SDL_CONTROLLERDEVICEREMOVED:
+        for (size_t i = 0; i < controllers_.size(); ++i) {
+          auto* c = static_cast<SDL_GameController*>(controllers_[i]);
+          if (SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(c)) != e.cdevice.which) continue;
+          SDL_GameControllerClose(c);
+          controllers_.erase(controllers_.begin() + static_cast<long>(i));
+          break;
+        }
+        break;
+      case SDL_CONTROLLERBUTTONDOWN:
+      case SDL_CONTROLLERBUTTONUP: {
+        // The controller writes the keys it stands for, like a keyboard.
+        const int vk = Virtual_Key_From_Controller_Button(e.cbutton.button);
+        if (vk == 0) break;
+        if (e.type == SDL_CONTROLLERBUTTONDOWN) {
+          keys[vk] = 1;
+          pressed.push_back(vk);
+        } else if (std::find(pressed.begin(), pressed.end(), vk) != pressed.end()) {
+          pending_releases_.push_back(vk);
+        } else {
+          keys[vk] = 0;
+        }
+        break;
+      }
+      case SDL_CONTROLLERAXISMOTION: {
+        int& held = e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX ? stick_key_x_ : stick_key_y_;
+        if (e.caxis.axis != SDL_CONTROLLER_AXIS_LEFTX && e.caxis.axis != SDL_CONTROLLER_AXIS_LEFTY) break;
+        const int vk = Virtual_Key_From_Controller_Axis(e.caxis.axis, e.caxis.value);
+        if (vk == held) break;
+        if (held != 0) keys[held] = 0;
+        if (vk != 0) {
+          keys[vk] = 1;
+          pressed.push_back(vk);
+        }
+        held = vk;
+        break;
+      }
       case SDL_KEYDOWN:
       case SDL_KEYUP: {
         const int vk = Virtual_Key_From_Sdl(e.key.keysym.sym);
@@ -135,8 +185,8 @@ void CKorvidWindow::Process_Messages() {
         break;
       }
       case SDL_MOUSEMOTION:
-        pointer->x = e.motion.x;
-        pointer->y = e.motion.y;
+        pointer->x = static_cast<int>(static_cast<float>(e.motion.x) * pixels_per_point_x_);
+        pointer->y = static_cast<int>(static_cast<float>(e.motion.y) * pixels_per_point_y_);
         break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP: {
@@ -144,8 +194,8 @@ void CKorvidWindow::Process_Messages() {
         // still shows as held for one frame.
         const int b = Button_Index(e.button.button);
         if (b < 0) break;
-        pointer->x = e.button.x;
-        pointer->y = e.button.y;
+        pointer->x = static_cast<int>(static_cast<float>(e.button.x) * pixels_per_point_x_);
+        pointer->y = static_cast<int>(static_cast<float>(e.button.y) * pixels_per_point_y_);
         if (e.type == SDL_MOUSEBUTTONDOWN) {
           pointer->held[b] = true;
           button_pressed[b] = true;
@@ -162,8 +212,8 @@ void CKorvidWindow::Process_Messages() {
           case SDL_WINDOWEVENT_FOCUS_LOST: app_active = false; break;
           case SDL_WINDOWEVENT_MINIMIZED: minimized = true; break;
           case SDL_WINDOWEVENT_RESTORED: minimized = false; break;
-          case SDL_WINDOWEVENT_SIZE_CHANGED: GL_Resize(e.window.data1, e.window.data2); break;
-          case SDL_WINDOWEVENT_CLOSE: quit_requested = true; break;
+          case SDL_WINDOWEVENT_SIZE_CHANGED: Update_Drawable_Size(); break;
+          case SDL_WINDOWEVENT_CLOSE: close_requested = true; break;
           default: break;
         }
         break;
@@ -171,6 +221,30 @@ void CKorvidWindow::Process_Messages() {
         break;
     }
   }
+}
+
+void CKorvidWindow::Update_Drawable_Size() {
+  if (window_ == nullptr) return;
+  int points_w = 0, points_h = 0, pixels_w = 0, pixels_h = 0;
+  SDL_GetWindowSize(window_, &points_w, &points_h);
+  SDL_GL_GetDrawableSize(window_, &pixels_w, &pixels_h);
+  if (points_w > 0 && points_h > 0 && pixels_w > 0 && pixels_h > 0) {
+    pixels_per_point_x_ = static_cast<float>(pixels_w) / static_cast<float>(points_w);
+    pixels_per_point_y_ = static_cast<float>(pixels_h) / static_cast<float>(points_h);
+    GL_Resize(pixels_w, pixels_h);
+  }
+}
+
+void CKorvidWindow::Set_Fullscreen(bool on) {
+  if (window_ == nullptr || on == fullscreen) return;
+  if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+    Log_Write(g_log_stream, 1, "CKorvidWindow::Set_Fullscreen() :: failed [%s]", SDL_GetError());
+    return;
+  }
+  fullscreen = on;
+  Update_Drawable_Size();
+  Log_Write(g_log_stream, 0, "CKorvidWindow::Set_Fullscreen() :: %s [%ix%i]", on ? "fullscreen" : "window", width,
+            height);
 }
 
 void CKorvidWindow::Swap() {
@@ -250,5 +324,7 @@ void CKorvidWindow::Draw_Rect(int texture, float x1, float y1, float x2, float y
 void CKorvidWindow::Get_Mouse_Position(int& x, int& y) const {
   x = y = 0;
   SDL_GetMouseState(&x, &y);
+  x = static_cast<int>(static_cast<float>(x) * pixels_per_point_x_);
+  y = static_cast<int>(static_cast<float>(y) * pixels_per_point_y_);
 }
 

@@ -42,6 +42,9 @@ class CKorvidWindow : public TextureTable {
   void Swap();
 
   void GL_Resize(int width, int height);
+  // Fullscreen at the desktop's resolution, or back to the window; the
+  // size change arrives as an event and resizes the GL viewport.
+  void Set_Fullscreen(bool on);
   void GL_Set_Perspective(float fov_degrees, float aspect);
   void GL_Begin_2D(int texture);
   void GL_End_2D();
@@ -79,7 +82,10 @@ class CKorvidWindow : public TextureTable {
   PointerState* pointer = &own_pointer;
   bool app_active = true;
   bool minimized = false;
-  bool quit_requested = false;
+  // The desktop asked the program to end (the title bar's close, a quit
+  // from the desktop, SIGTERM): the game answers with its quit fade.
+  bool close_requested = false;
+  bool quit_requested = false;  // the loop ends
   float far_plane;
   float near_plane;
   int height = 480;  // client size used for the scene projection
@@ -98,6 +104,13 @@ class CKorvidWindow : public TextureTable {
   bool pending_button_release_[3] = {false, false, false};
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;
+  // The game controllers plugged in, and the key each one's stick holds.
+  std::vector<void*> controllers_;
+  int stick_key_x_ = 0, stick_key_y_ = 0;
+  // Drawable pixels per window point (above 1 on a HiDPI screen): the
+  // pointer is given in pixels, as the viewport is.
+  float pixels_per_point_x_ = 1.0f, pixels_per_point_y_ = 1.0f;
+  void Update_Drawable_Size();
   bool sdl_started_ = false;
   std::vector<TextureEntry> textures_;
   GlyphTable glyphs_{};

@@ -16,6 +16,7 @@ enum FadeKind {
   FADE_BY_MENU = 2,
   FADE_BY_GAME_KEYS = 3,
   FADE_BY_REPLAY = 4,
+  FADE_BY_DESKTOP = 5,  // the window's close button, a quit from the desktop
 };
 
 // Durations, seconds: half of each is the fade-out, half the fade-in.

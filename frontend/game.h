@@ -33,6 +33,9 @@ struct FrontState {
   std::string replay_file;
   bool tables_warmed = false;  // every level's best time is known
   bool start_in_game = false;  // after the title, play Level at once (prismel --level N)
+  bool screenshot_due = false;  // F12 was pressed: this frame's picture is saved
+  std::string note;             // a short line over the picture (where the screenshot went)
+  float note_seconds = 0.0f;    // how long it still shows
 
   FrontState();
 };

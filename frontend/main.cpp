@@ -158,7 +158,7 @@ int main(int argc, char** argv) {
   }
   game->window.width = width;
   game->window.height = height;
-  if (!game->window.GL_Create_Window(kTitle, width, height, 16, false, false, true, true)) return 1;
+  if (!game->window.GL_Create_Window(kTitle, width, height, 16, options.fullscreen == 1, false, true, true)) return 1;
 
   const std::string failure = Init_Resources(*game);
   if (!failure.empty()) {

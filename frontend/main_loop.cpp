@@ -10,6 +10,7 @@
 #include "frontend/screen_play.h"
 #include "frontend/screen_replay.h"
 #include "frontend/screen_startup.h"
+#include "frontend/window_keys.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ void Run_Screen(Game& game) {
   }
   Update_Fade(game);
   Draw_Fade(game.front, c);
+  Draw_Window_Note(game.front, c);
 }
 
 void Run_Frame(Game& game, FrameObserver* observer) {
@@ -62,12 +64,14 @@ void Run_Frame(Game& game, FrameObserver* observer) {
   g.Timer.Tick();
   game.window.Process_Messages();
   if (observer != nullptr) observer->Before_Step(game);
+  Handle_Window_Keys(game);
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
   if (game.window.app_active) {
     Run_Screen(game);
     if (observer != nullptr) observer->Before_Swap(game);
+    Take_Due_Screenshot(game);
     game.window.Swap();
     return;
   }

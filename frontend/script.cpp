@@ -128,7 +128,7 @@ int Script_Key(const std::string& name) {
   } kKeys[] = {{"SPACE", VK_SPACE}, {"ENTER", VK_RETURN}, {"RETURN", VK_RETURN}, {"ESCAPE", VK_ESCAPE},
                {"BACKSPACE", VK_BACK}, {"SHIFT", VK_SHIFT}, {"LEFT", VK_LEFT},   {"RIGHT", VK_RIGHT},
                {"UP", VK_UP},          {"DOWN", VK_DOWN},   {"F1", VK_F1},       {"F2", VK_F2},
-               {"F5", VK_F5}};
+               {"F5", VK_F5},          {"F11", VK_F11},     {"F12", VK_F12}};
   for (const auto& k : kKeys) {
     if (n == k.name) return k.key;
   }

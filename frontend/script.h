@@ -17,7 +17,7 @@
 //   expect mode NAME | status NAME | level N | paused 0/1 | SETTING N
 //
 // KEY is SPACE, ENTER, ESCAPE, BACKSPACE, SHIFT, LEFT, RIGHT, UP, DOWN, F1,
-// F2, F5, a letter or a digit. Modes: QUIT STARTUP MENU GAME REPLAY;
+// F2, F5, F11, F12, a letter or a digit. Modes: QUIT STARTUP MENU GAME REPLAY;
 // statuses: WAITING PLAYING COMPLETE. This module only parses; the runner
 // lives with the game.
 #pragma once

@@ -56,6 +56,8 @@ enum VirtualKey {
   VK_F1 = 112,
   VK_F2 = 113,
   VK_F5 = 116,
+  VK_F11 = 122,
+  VK_F12 = 123,
   VK_P = 'P',
 };
 

@@ -22,6 +22,32 @@ TEST(KeyMap, SdlKeysBecomeVirtualKeyCodes) {
   for (const auto& c : cases) EXPECT_EQ(Virtual_Key_From_Sdl(c.sdl), c.vk) << c.sdl;
 }
 
+TEST(KeyMap, ControllerButtonsAndStickAreTheGamesKeys) {
+  struct Button {
+    int button, key;
+  } buttons[] = {
+      {SDL_CONTROLLER_BUTTON_DPAD_LEFT, 37}, {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 39},
+      {SDL_CONTROLLER_BUTTON_DPAD_UP, 38},   {SDL_CONTROLLER_BUTTON_DPAD_DOWN, 40},
+      {SDL_CONTROLLER_BUTTON_A, 32},         {SDL_CONTROLLER_BUTTON_B, 27},
+      {SDL_CONTROLLER_BUTTON_START, 'P'},    {SDL_CONTROLLER_BUTTON_X, 0},
+      {SDL_CONTROLLER_BUTTON_GUIDE, 0},
+  };
+  for (const Button& b : buttons) EXPECT_EQ(Virtual_Key_From_Controller_Button(b.button), b.key) << b.button;
+  struct Axis {
+    int axis, value, key;
+  } axes[] = {
+      {SDL_CONTROLLER_AXIS_LEFTX, 0, 0},
+      {SDL_CONTROLLER_AXIS_LEFTX, kStickDeadZone - 1, 0},  // a resting stick drifts a little
+      {SDL_CONTROLLER_AXIS_LEFTX, -kStickDeadZone + 1, 0},
+      {SDL_CONTROLLER_AXIS_LEFTX, kStickDeadZone, 39},
+      {SDL_CONTROLLER_AXIS_LEFTX, -32768, 37},
+      {SDL_CONTROLLER_AXIS_LEFTY, -32768, 38},
+      {SDL_CONTROLLER_AXIS_LEFTY, 32767, 40},
+      {SDL_CONTROLLER_AXIS_RIGHTX, 32767, 0},
+  };
+  for (const Axis& a : axes) EXPECT_EQ(Virtual_Key_From_Controller_Axis(a.axis, a.value), a.key) << a.axis << " " << a.value;
+}
+
 TEST(WindowSize, NinetyPercentOfTheDisplayAndTheWideCap) {
   const struct {
     int display, width, height;

@@ -14,6 +14,7 @@
 #include "frontend/screen_menu.h"
 #include "frontend/screen_play.h"
 #include "frontend/screen_replay.h"
+#include "frontend/window_keys.h"
 #include "frontend/widgets.h"
 #include "game/goals.h"
 #include "game/play_frame.h"
@@ -335,4 +336,19 @@ TEST_F(ScreenFlow, EscapeStopsAReplayAndItsEndReturnsToTheMenu) {
     }
     Frames(1.0f);
   }
+}
+
+TEST_F(ScreenFlow, ClosingTheWindowGoesThroughTheQuitFade) {
+  g->Mode = MODE_MENU;
+  game->window.close_requested = true;
+  Handle_Window_Keys(*game);
+  EXPECT_FALSE(game->window.close_requested);
+  EXPECT_EQ(game->front.fade.Target, MODE_QUIT);
+  EXPECT_FALSE(game->window.quit_requested) << "not at once: the picture fades first";
+  game->window.close_requested = true;  // a second request changes nothing
+  Handle_Window_Keys(*game);
+  Frames(0.6f);
+  EXPECT_EQ(g->Mode, MODE_QUIT);
+  Frames(0.6f);
+  EXPECT_TRUE(game->window.quit_requested);
 }
