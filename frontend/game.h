@@ -33,6 +33,10 @@ struct FrontState {
   std::string replay_file;
   bool tables_warmed = false;  // every level's best time is known
   bool start_in_game = false;  // after the title, play Level at once (prismel --level N)
+  // The menu item the keys or a controller have highlighted (-1: none), and
+  // where they put the pointer for it (a mouse that moves takes over).
+  int menu_focus = -1;
+  int focus_pointer_x = 0, focus_pointer_y = 0;
   bool screenshot_due = false;  // F12 was pressed: this frame's picture is saved
   std::string note;             // a short line over the picture (where the screenshot went)
   float note_seconds = 0.0f;    // how long it still shows

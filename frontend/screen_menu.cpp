@@ -6,6 +6,7 @@
 #include "frontend/game.h"
 #include "frontend/text_style.h"
 #include "frontend/medal_panel.h"
+#include "frontend/menu_focus.h"
 #include "frontend/options_panel.h"
 #include "frontend/scene.h"
 #include "frontend/screen_replay.h"
@@ -182,6 +183,7 @@ void Menu_Update(Game& game) {
   GameState& g = game.g;
   const float dt = g.Timer.Frame_Time();
   Update_Input(g.InputController, dt, g.Pointer.x, g.Pointer.y, g.Pointer.held);
+  Menu_Keys(game);  // may put the pointer on an item and click it
   Glide_Camera(g, dt);  // the live preview follows the view setting too
   const OverlayPointer p = Make_Overlay_Pointer(game.window.width, game.window.height, g.InputController);
   for (MenuButton& b : game.front.buttons) Button_Update(b, Button_Hover(p, b), dt);

@@ -352,3 +352,25 @@ TEST_F(ScreenFlow, ClosingTheWindowGoesThroughTheQuitFade) {
   Frames(0.6f);
   EXPECT_TRUE(game->window.quit_requested);
 }
+
+TEST_F(ScreenFlow, TheKeysAndAControllerWorkTheMenuWithoutAMouse) {
+  g->Mode = MODE_MENU;
+  g->Level = 0;
+  Frame();
+  Press(VK_RIGHT);  // shows the highlight on the first item, the left arrow
+  Press(VK_RIGHT);  // the right arrow
+  Press(VK_SPACE);
+  EXPECT_EQ(g->Level, 1);
+  Press(VK_LEFT);
+  Press(VK_RETURN);
+  EXPECT_EQ(g->Level, 0) << "back on the left arrow";
+  const int sound = g->Sound;
+  Press(VK_DOWN);  // the right arrow again (no score rows to visit)
+  Press(VK_DOWN);  // the first option row: Sound
+  Press(VK_SPACE);
+  EXPECT_EQ(g->Sound, 1 - sound);
+  EXPECT_EQ(g->Level, 0) << "Space on an option is no arrow";
+  for (int i = 0; i < 4; ++i) Press(VK_DOWN);  // past the other options to New Game
+  Press(VK_SPACE);
+  EXPECT_EQ(game->front.fade.Target, MODE_GAME);
+}
