@@ -121,6 +121,18 @@ void CKorvidWindow::Process_Messages() {
   }
   std::vector<int> pressed;
   bool button_pressed[3] = {false, false, false};
+  // A key (or a controller button standing for one) goes down or up; a key
+  // released in the same batch it was pressed stays down until the next.
+  auto key_event = [&](int vk, bool down) {
+    if (down) {
+      keys[vk] = 1;
+      pressed.push_back(vk);
+    } else if (std::find(pressed.begin(), pressed.end(), vk) != pressed.end()) {
+      pending_releases_.push_back(vk);
+    } else {
+      keys[vk] = 0;
+    }
+  };
   SDL_Event e;
   while (SDL_PollEvent(&e)) {
     switch (e.type) {
@@ -146,15 +158,7 @@ void CKorvidWindow::Process_Messages() {
       case SDL_CONTROLLERBUTTONUP: {
         // The controller writes the keys it stands for, like a keyboard.
         const int vk = Virtual_Key_From_Controller_Button(e.cbutton.button);
-        if (vk == 0) break;
-        if (e.type == SDL_CONTROLLERBUTTONDOWN) {
-          keys[vk] = 1;
-          pressed.push_back(vk);
-        } else if (std::find(pressed.begin(), pressed.end(), vk) != pressed.end()) {
-          pending_releases_.push_back(vk);
-        } else {
-          keys[vk] = 0;
-        }
+        if (vk != 0) key_event(vk, e.type == SDL_CONTROLLERBUTTONDOWN);
         break;
       }
       case SDL_CONTROLLERAXISMOTION: {
@@ -163,25 +167,14 @@ void CKorvidWindow::Process_Messages() {
         const int vk = Virtual_Key_From_Controller_Axis(e.caxis.axis, e.caxis.value);
         if (vk == held) break;
         if (held != 0) keys[held] = 0;
-        if (vk != 0) {
-          keys[vk] = 1;
-          pressed.push_back(vk);
-        }
+        if (vk != 0) key_event(vk, true);
         held = vk;
         break;
       }
       case SDL_KEYDOWN:
       case SDL_KEYUP: {
         const int vk = Virtual_Key_From_Sdl(e.key.keysym.sym);
-        if (vk <= 0 || vk >= 256) break;
-        if (e.type == SDL_KEYDOWN) {
-          keys[vk] = 1;
-          pressed.push_back(vk);
-        } else if (std::find(pressed.begin(), pressed.end(), vk) != pressed.end()) {
-          pending_releases_.push_back(vk);
-        } else {
-          keys[vk] = 0;
-        }
+        if (vk > 0 && vk < 256) key_event(vk, e.type == SDL_KEYDOWN);
         break;
       }
       case SDL_MOUSEMOTION:
