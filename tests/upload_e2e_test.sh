@@ -18,21 +18,8 @@ fail() {
   exit 1
 }
 
-for attempt in 1 2 3 4 5 6 7 8 9 10; do
-  port=$((20000 + RANDOM % 40000))
-  url=http://127.0.0.1:$port
-  : >"$work/service.log"
-  "$service" --listen "127.0.0.1:$port" --db "$work/scores.db" --public-url "$url" 2>>"$work/service.log" &
-  pid=$!
-  for _ in $(seq 100); do
-    grep -q "listening on" "$work/service.log" && break 2
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  wait "$pid" 2>/dev/null
-  pid=
-done
-[[ -n $pid ]] || fail "prismel-scores did not start"
+source "$(dirname "$0")/../service/tests/start_service.sh"
+start_service "$service" "$work" || fail "prismel-scores did not start"
 
 XDG_DATA_HOME=$work "$game" --service "$url" --log "$work/Prismel.rtf" --script tests/scripts/replay_row.txt ||
   fail "the scripted game run"

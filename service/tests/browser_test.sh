@@ -30,25 +30,8 @@ fail() {
   exit 1
 }
 
-# Starts the service on a free port: the program itself tells whether a
-# port is taken, so it simply tries another.
-start() {
-  for attempt in 1 2 3 4 5 6 7 8 9 10; do
-    port=$((20000 + RANDOM % 40000))
-    url=http://127.0.0.1:$port
-    : >"$work/service.log"
-    "$service" --listen "127.0.0.1:$port" --db "$work/scores.db" --public-url "$url" 2>>"$work/service.log" &
-    pid=$!
-    for _ in $(seq 100); do
-      grep -q "listening on" "$work/service.log" && return 0
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    wait "$pid" 2>/dev/null
-    pid=
-  done
-  fail "prismel-scores did not start"
-}
+source "$(dirname "$0")/start_service.sh"
+start() { start_service "$service" "$work" || fail "prismel-scores did not start"; }
 
 start
 "$client" upload "$url" Quill $(seq 1 60) || fail "uploading Quill's 60 levels"
