@@ -90,9 +90,10 @@ class ServerTest : public ::testing::Test {
   }
 
   // The log lines so far, once there are at least n: the server writes a
-  // line after its answer is out, so the client can be a moment ahead.
+  // line after its answer is out, so the client can be a moment ahead (on
+  // a busy machine, more than a moment: up to ten seconds are waited for).
   std::vector<std::string> Log(size_t n) {
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 2000; ++i) {
       {
         std::lock_guard<std::mutex> lock(log_mutex_);
         if (log_.size() >= n) return log_;
