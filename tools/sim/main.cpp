@@ -12,6 +12,9 @@
 //   prismel-sim curve [N...]       the difficulty figure of every level (or
 //                                  of the levels given): wins of an
 //                                  imperfect player, and of random firing
+//   prismel-sim slack N            how far each shot of level N's solution
+//                                  may be pressed early or late, or aimed
+//                                  off, with the others kept exact
 //   prismel-sim bench              step time on a full field
 //   prismel-sim replay FILE        play a score file, print the final field
 //                                  and any damage found in the file
@@ -247,6 +250,7 @@ int Cmd_Robust(GameState& g, const std::string& solutions, const std::vector<int
 
 int Cmd_Curve(GameState& g, const std::string& solutions, const std::vector<int>& only, int tries) {
   std::printf("level  wins   random  (of %d tries each)\n", tries);
+  std::vector<CurvePoint> points;
   for (int level = kFirstLevel; level <= kLastLevel; ++level) {
     if (!only.empty() && std::find(only.begin(), only.end(), level) == only.end()) continue;
     std::vector<Shot> shots;
@@ -254,6 +258,25 @@ int Cmd_Curve(GameState& g, const std::string& solutions, const std::vector<int>
     const CurvePoint p = Measure_Curve(g, level, shots, tries);
     std::printf("%03d    %5.2f  %5.2f\n", level, p.Share(), p.Random_Share());
     std::fflush(stdout);
+    points.push_back(p);
+  }
+  if (only.empty()) std::printf("%s", Curve_Summary(points).c_str());
+  return 0;
+}
+
+int Cmd_Slack(GameState& g, const std::string& solutions, int level) {
+  std::vector<Shot> shots;
+  if (!Load_Solution(solutions, level, shots)) return 1;
+  const std::vector<ShotSlack> slack = Measure_Slack(g, level, shots);
+  std::printf("shot  at       aim   early   late    aim-   aim+   (with the other shots exact, at 1/60 s)\n");
+  for (size_t i = 0; i < shots.size(); ++i) {
+    const ShotSlack& s = slack[i];
+    if (!s.plan_wins) {
+      std::printf("%-4zu  %6.2f  %4d   the plan itself does not win\n", i + 1, shots[i].at, shots[i].angle);
+      return 1;
+    }
+    std::printf("%-4zu  %6.2f  %4d   %5.2f   %5.2f   %4d   %4d\n", i + 1, shots[i].at, shots[i].angle, s.early, s.late,
+                s.aim_down, s.aim_up);
   }
   return 0;
 }
@@ -318,6 +341,7 @@ int main(int argc, char** argv) {
   if (cmd == "verify-levels" && o.robust) return Cmd_Robust(*g, o.solutions, only);
   if (cmd == "verify-levels" && o.args.size() == 1) return Verify_Levels(*g, o.solutions) ? 0 : 1;
   if (cmd == "curve") return Cmd_Curve(*g, o.solutions, only, o.tries);
+  if (cmd == "slack" && o.args.size() == 2 && Parse_Level(o.args[1], level)) return Cmd_Slack(*g, o.solutions, level);
   if (cmd == "bench" && o.args.size() == 1) return Run_Bench(folder, o.solutions);
   if (cmd == "replay" && o.args.size() == 2) return Cmd_Replay(*g, o.args[1]);
   if (cmd == "fidelity" && o.args.size() == 1) return Cmd_Fidelity(*g, o.solutions, -1);

@@ -1,5 +1,6 @@
 #include "tools/sim/robust.h"
 
+#include <algorithm>
 #include <random>
 
 #include "game/game_state.h"
@@ -78,6 +79,54 @@ RobustRow Check_Robust(GameState& g, int level, const std::vector<Shot>& shots) 
   return row;
 }
 
+namespace {
+
+constexpr float kRandomWinsAtMost = 0.25f;  // share of random tries a level after 10 may lose to
+constexpr int kBandSize = 15;               // levels per band of the curve
+
+float Median(std::vector<float> v) {
+  if (v.empty()) return 0.0f;
+  std::sort(v.begin(), v.end());
+  const size_t n = v.size();
+  return n % 2 == 1 ? v[n / 2] : 0.5f * (v[n / 2 - 1] + v[n / 2]);
+}
+
+std::vector<float> Shares_Between(const std::vector<CurvePoint>& points, int first, int last) {
+  std::vector<float> out;
+  for (const CurvePoint& p : points) {
+    if (p.level >= first && p.level <= last) out.push_back(p.Share());
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string Curve_Summary(const std::vector<CurvePoint>& points) {
+  std::string out;
+  char line[160];
+  for (int first = 1; first <= 60; first += kBandSize) {
+    const int last = first + kBandSize - 1;
+    const std::vector<float> band = Shares_Between(points, first, last);
+    if (band.empty()) continue;
+    std::snprintf(line, sizeof line, "band %2d..%2d: median %.2f, lowest %.2f, highest %.2f\n", first, last,
+                  Median(band), *std::min_element(band.begin(), band.end()),
+                  *std::max_element(band.begin(), band.end()));
+    out += line;
+  }
+  const float late_median = Median(Shares_Between(points, 41, 60));
+  std::string early_hard, random_won;
+  for (const CurvePoint& p : points) {
+    if (p.level < 10 && p.Share() < late_median) early_hard += " " + std::to_string(p.level);
+    if (p.level > 10 && p.Random_Share() > kRandomWinsAtMost) random_won += " " + std::to_string(p.level);
+  }
+  std::snprintf(line, sizeof line, "median of 41..60: %.2f; levels before 10 harder than that:%s\n", late_median,
+                early_hard.empty() ? " none" : early_hard.c_str());
+  out += line;
+  out += "levels after 10 won by random firing more than one time in four:" +
+         (random_won.empty() ? std::string(" none") : random_won) + "\n";
+  return out;
+}
+
 CurvePoint Measure_Curve(GameState& g, int level, const std::vector<Shot>& shots, int tries) {
   CurvePoint p;
   p.level = level;
@@ -94,4 +143,36 @@ CurvePoint Measure_Curve(GameState& g, int level, const std::vector<Shot>& shots
     if (Random_Player_Wins(g, level, static_cast<uint32_t>(5000 + t))) ++p.random_wins;
   }
   return p;
+}
+
+namespace {
+
+constexpr float kSlackStep = 0.02f;   // seconds between the tried delays
+constexpr float kSlackReach = 1.0f;   // seconds tried either way at most
+constexpr int kSlackDegrees = 5;      // degrees tried either way at most
+
+bool Wins_With(GameState& g, int level, std::vector<Shot> shots, size_t i, float delay, int aim) {
+  shots[i].at = std::max(0.0f, shots[i].at + delay);
+  shots[i].angle = std::clamp(shots[i].angle + aim, 20, 160);
+  Load_Level(g, level);
+  return Play_Shots(g, shots, Give_Up_Time(shots) + std::max(0.0f, delay)).completed;
+}
+
+}  // namespace
+
+std::vector<ShotSlack> Measure_Slack(GameState& g, int level, const std::vector<Shot>& shots) {
+  std::vector<ShotSlack> out(shots.size());
+  for (size_t i = 0; i < shots.size(); ++i) {
+    ShotSlack& s = out[i];
+    s.plan_wins = Wins_With(g, level, shots, i, 0.0f, 0);
+    if (!s.plan_wins) continue;
+    for (float d = kSlackStep; d <= kSlackReach + 1e-4f && Wins_With(g, level, shots, i, d, 0); d += kSlackStep) s.late = d;
+    for (float d = kSlackStep; d <= kSlackReach + 1e-4f && shots[i].at - d >= 0.0f && Wins_With(g, level, shots, i, -d, 0);
+         d += kSlackStep) {
+      s.early = d;
+    }
+    for (int a = 1; a <= kSlackDegrees && Wins_With(g, level, shots, i, 0.0f, a); ++a) s.aim_up = a;
+    for (int a = 1; a <= kSlackDegrees && Wins_With(g, level, shots, i, 0.0f, -a); ++a) s.aim_down = a;
+  }
+  return out;
 }

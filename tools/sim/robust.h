@@ -49,3 +49,20 @@ struct CurvePoint {
 };
 
 CurvePoint Measure_Curve(GameState& g, int level, const std::vector<Shot>& shots, int tries);
+
+// The shape of the whole set's curve: the median figure of each band of
+// fifteen levels, the levels before 10 harder than the median of 41..60, and
+// the levels after 10 that random firing wins more than one time in four.
+std::string Curve_Summary(const std::vector<CurvePoint>& points);
+
+// How far one shot of the solution may stray with the others kept exact, at
+// 1/60 s: the contiguous range of press delays (seconds; negative is early)
+// and of aim offsets (degrees) around the plan that still win. A level
+// designer reads it to see which shots ask for timing and which for aim.
+struct ShotSlack {
+  float early = 0.0f, late = 0.0f;  // seconds: wins from -early to +late
+  int aim_down = 0, aim_up = 0;     // degrees: wins from -aim_down to +aim_up
+  bool plan_wins = false;
+};
+
+std::vector<ShotSlack> Measure_Slack(GameState& g, int level, const std::vector<Shot>& shots);
