@@ -10,6 +10,7 @@
 #include "frontend/texture_slots.h"
 #include "game/goals.h"
 #include "level/builtin_levels.h"
+#include "level/field_geometry.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ void Draw_Clock(CKorvidWindow& w, float x, float y, float t) {
   }
   const int seconds = static_cast<int>(t);
   const int tenths = static_cast<int>((t - static_cast<float>(seconds)) * 10.0f);
-  w.Draw_Text_Fixed(x, y, 2.0f, 1, 1, 1, 0, "%i:%.2i.%i", minutes, seconds, tenths);
+  w.Draw_Text_Fixed(x, y, field::kReadoutSize, 1, 1, 1, 0, "%i:%.2i.%i", minutes, seconds, tenths);
 }
 
 // The read-outs lie on the play plane, raised a little towards the viewer.
@@ -101,9 +102,11 @@ void Draw_Readouts(const GameState& g, Canvas& c) {
   CKorvidWindow& w = c.w;
   Begin_Readouts(w);
   if (g.LevelStatus == LEVEL_COMPLETE) w.Draw_Text_Fixed(0, -36, 2.5f, 1, 1, 1, 1, "Level Complete");
-  w.Draw_Text_Fixed(24.4f, -7.7f, 2.0f, 1, 1, 1, 0, "%.3i", static_cast<int>(g.Shooter.Angle));
+  w.Draw_Text_Fixed(field::kAimReadoutX, field::kReadoutY, field::kReadoutSize, 1, 1, 1, 0, "%.3i",
+                    static_cast<int>(g.Shooter.Angle));
   if (!g.TutorialActive) {
-    Draw_Clock(w, -32.9f, -7.7f, g.Goals.GoalTimeMode != 0 ? g.Goals.GoalTime - g.LevelTime : g.LevelTime);
+    Draw_Clock(w, field::kClockReadoutX, field::kReadoutY,
+               g.Goals.GoalTimeMode != 0 ? g.Goals.GoalTime - g.LevelTime : g.LevelTime);
   }
   End_Readouts(w);
 }

@@ -46,4 +46,13 @@ inline constexpr float kAimMin = 20.0f;             // degrees
 inline constexpr float kAimMax = 160.0f;            // degrees
 inline constexpr float kTurnSpeed = 50.0f;          // degrees per second
 
+// The clock and the aim read-outs are drawn on the play plane itself, at the
+// left and right of the middle of the field: glyphs kReadoutSize high (their
+// cells 4/3 of that), from these lower-left corners. A brick standing there
+// hides what the player reads, so the level tools warn of it.
+inline constexpr float kClockReadoutX = -32.9f;  // units
+inline constexpr float kAimReadoutX = 24.4f;     // units
+inline constexpr float kReadoutY = -7.7f;        // units
+inline constexpr float kReadoutSize = 2.0f;      // units
+
 }  // namespace field

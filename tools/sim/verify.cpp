@@ -15,6 +15,39 @@ namespace {
 
 constexpr float kSettleTime = 60.0f;  // seconds played after the last shot
 
+// The read-outs' rectangles on the play plane, widened downwards by a brick's
+// height: seen from the gun's end of the field, a brick standing just below a
+// read-out hides it as well as one standing on it.
+struct Area {
+  float left, right, bottom, top;
+  bool Holds(float x, float y) const { return x >= left && x <= right && y >= bottom && y <= top; }
+};
+
+Area Readout_Area(float x, int glyphs) {
+  const float advance = field::kReadoutSize * 0.65f;  // units between glyphs, as the fixed font draws them
+  return {x, x + field::kReadoutSize + advance * static_cast<float>(glyphs - 1), field::kReadoutY - field::kBrickHeight,
+          field::kReadoutY + field::kReadoutSize * 4.0f / 3.0f};
+}
+
+// Bricks that stand over the clock or the aim read-out (force fields are
+// see-through and may cross them).
+std::string Readout_Covers(const GameState& g) {
+  const Area clock = Readout_Area(field::kClockReadoutX, 6);  // "m:ss.t"
+  const Area aim = Readout_Area(field::kAimReadoutX, 3);      // "ddd"
+  auto covers = [&](float x, float y) { return clock.Holds(x, y) || aim.Holds(x, y); };
+  std::string out;
+  for (int i = 0; i < g.BrickCount; ++i) {
+    const Brick& b = g.Bricks[static_cast<size_t>(i)];
+    bool hit = covers(b.position.x, b.position.y);
+    for (const ModelPoint& p : b.points) {  // corners and the halfway points towards them
+      const float x = p.x, y = p.y;
+      hit = hit || covers(x, y) || covers(0.5f * (x + b.position.x), 0.5f * (y + b.position.y));
+    }
+    if (hit) out += " brick " + std::to_string(i) + ";";
+  }
+  return out;
+}
+
 int Count_Matching(GameState& g, bool print) {
   int matching = 0;
   for (const LevelRow& row : Level_Table()) {
@@ -23,6 +56,8 @@ int Count_Matching(GameState& g, bool print) {
     const std::string problems = Check_Level(g, text, row);
     if (problems.empty()) ++matching;
     if (print) std::printf("level %03d: %s\n", row.level, problems.empty() ? "matches" : problems.c_str());
+    const std::string covers = Readout_Covers(g);
+    if (print && !covers.empty()) std::printf("level %03d: warning: over a read-out:%s\n", row.level, covers.c_str());
   }
   return matching;
 }
