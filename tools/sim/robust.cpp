@@ -5,6 +5,7 @@
 
 #include "game/game_state.h"
 #include "game/goals.h"
+#include "level/builtin_levels.h"
 #include "level/load_level.h"
 #include "tools/sim/verify.h"
 
@@ -83,6 +84,8 @@ namespace {
 
 constexpr float kRandomWinsAtMost = 0.25f;  // share of random tries a level after 10 may lose to
 constexpr int kBandSize = 15;               // levels per band of the curve
+constexpr int kLateLevels = 41;             // the median of kLateLevels..kLastLevel sets the bar for 1..9
+constexpr int kTeachingLevels = 10;         // levels before this must not be harder than that bar
 
 float Median(std::vector<float> v) {
   if (v.empty()) return 0.0f;
@@ -104,7 +107,7 @@ std::vector<float> Shares_Between(const std::vector<CurvePoint>& points, int fir
 std::string Curve_Summary(const std::vector<CurvePoint>& points) {
   std::string out;
   char line[160];
-  for (int first = 1; first <= 60; first += kBandSize) {
+  for (int first = kFirstLevel; first <= kLastLevel; first += kBandSize) {
     const int last = first + kBandSize - 1;
     const std::vector<float> band = Shares_Between(points, first, last);
     if (band.empty()) continue;
@@ -113,11 +116,11 @@ std::string Curve_Summary(const std::vector<CurvePoint>& points) {
                   *std::max_element(band.begin(), band.end()));
     out += line;
   }
-  const float late_median = Median(Shares_Between(points, 41, 60));
+  const float late_median = Median(Shares_Between(points, kLateLevels, kLastLevel));
   std::string early_hard, random_won;
   for (const CurvePoint& p : points) {
-    if (p.level < 10 && p.Share() < late_median) early_hard += " " + std::to_string(p.level);
-    if (p.level > 10 && p.Random_Share() > kRandomWinsAtMost) random_won += " " + std::to_string(p.level);
+    if (p.level < kTeachingLevels && p.Share() < late_median) early_hard += " " + std::to_string(p.level);
+    if (p.level > kTeachingLevels && p.Random_Share() > kRandomWinsAtMost) random_won += " " + std::to_string(p.level);
   }
   std::snprintf(line, sizeof line, "median of 41..60: %.2f; levels before 10 harder than that:%s\n", late_median,
                 early_hard.empty() ? " none" : early_hard.c_str());
